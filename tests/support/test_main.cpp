@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+
+#include "framework/resources/program_resources.h"
+#include "framework/resources/resource_module.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!AfxSetResourceImage(AfxProgramResourceImage())) {
+        return 2;
+    }
+    return RUN_ALL_TESTS();
+}
