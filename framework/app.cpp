@@ -1,0 +1,41 @@
+#include "framework/app.h"
+
+#include "framework/wnd.h"
+
+namespace {
+
+CWinApp* theApplication = nullptr;
+
+}  // namespace
+
+CWinApp::CWinApp(LPCTSTR) { theApplication = this; }
+
+CWinApp::~CWinApp() {
+    if (theApplication == this) {
+        theApplication = nullptr;
+    }
+}
+
+const MessageMap* CWinApp::GetThisMessageMap() {
+    static constexpr MessageMap map{&CCmdTarget::GetThisMessageMap, {}};
+    return &map;
+}
+
+void CWinApp::OnHelp() {
+    if (m_pMainWnd != nullptr) {
+        m_pMainWnd->SendMessage(WM_SYSCOMMAND, AFX_IDM_ABOUTBOX);
+    }
+}
+
+CWinApp* AfxGetApp() { return theApplication; }
+
+int AfxRunApplication() {
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) {
+        return 1;
+    }
+    if (!app->InitInstance()) {
+        return app->ExitInstance();
+    }
+    return app->Run();
+}

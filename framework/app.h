@@ -1,0 +1,43 @@
+#pragma once
+
+#include "framework/cmd_target.h"
+#include "framework/win_types.h"
+
+class CWnd;
+
+// The application: one static object per program, constructed before start-up. Start-up calls
+// its InitInstance; the program ends when InitInstance returns FALSE.
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(LPCTSTR appName = nullptr);
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    ~CWinApp() override;
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+    // Sets the program up; FALSE ends it at once, TRUE goes on to Run.
+    virtual BOOL InitInstance() { return FALSE; }
+    // The application's own message loop; none here, the program ends.
+    virtual int Run() { return ExitInstance(); }
+    virtual int ExitInstance() { return 0; }
+
+    // The help command. No program on this framework ships a help file: help shows what the
+    // program says about itself, the About box that dialog programs keep in the system menu
+    // under the command id 0x0010.
+    void OnHelp();
+
+    // The window that stands for the application while it runs; null otherwise.
+    CWnd* m_pMainWnd = nullptr;
+};
+
+// The program's application object, or null before it is constructed.
+CWinApp* AfxGetApp();
+
+// The framework's start-up once the window system is ready: InitInstance, then Run or the end.
+// Returns the program's exit status.
+int AfxRunApplication();
+
+// System command of a dialog program's About item.
+inline constexpr UINT AFX_IDM_ABOUTBOX = 0x0010;

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/dialog.h"
+#include "framework/resources/dialog_template.h"
+#include "framework/window_system.h"
+
+// A dialog's window held as plain values: for tests, and for running a form without any window
+// system. It plays both sides: the window system the dialog talks to, and the user's actions
+// (typing, clicking, pressing Enter or Escape), delivered as the platform delivers them.
+class MemoryDialogWindow : public DialogWindow {
+public:
+    // One control as the user sees it.
+    struct Control {
+        DialogControl source;
+        std::string text;
+        int check = BST_UNCHECKED;
+        std::vector<std::string> entries;
+        int selection = CB_ERR;
+    };
+
+    // One item of the system menu; a separator has id 0 and no text.
+    struct MenuItem {
+        UINT flags;
+        UINT_PTR id;
+        std::string text;
+    };
+
+    // Builds the controls from the template and initialises the dialog.
+    MemoryDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
+    ~MemoryDialogWindow() override;
+
+    // --- The user's side ---
+    // Replaces the text of an edit box, as typing does; false for a read-only box or no box.
+    bool Type(int id, const std::string& text);
+    // A click on a button: an automatic check box toggles first, then the dialog is told.
+    void Click(int id);
+    // Picks an entry of a drop-down list.
+    void Choose(int id, int index);
+    // Enter runs the default button (IDOK); Escape and the close box send IDCANCEL.
+    void PressEnter() { Click(IDOK); }
+    void PressEscape() { Click(IDCANCEL); }
+    void ChooseSystemMenu(UINT_PTR id) { dialog_.SendMessage(WM_SYSCOMMAND, id); }
+
+    // --- What the user sees ---
+    const std::string& caption() const { return caption_; }
+    UINT templateId() const { return dialog_.GetTemplateId(); }
+    const Control* Find(int id) const;
+    std::string Text(int id) const { return GetItemText(id); }
+    bool ended() const { return result_.has_value(); }
+    int result() const { return result_.value_or(-1); }
+    int focus() const { return focus_; }
+    // The selected part of the focused box's text, as [start, end).
+    std::pair<std::size_t, std::size_t> selection() const { return selectedText_; }
+    // The boxes the user was told to correct, in order.
+    const std::vector<int>& notices() const { return notices_; }
+    const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
+    HICON icon(WPARAM size) const { return size == ICON_BIG ? bigIcon_ : smallIcon_; }
+    void SetIconic(bool iconic) { iconic_ = iconic; }
+    void SetClientRect(RECT rect) { clientRect_ = rect; }
+
+    // An icon drawn while painting, and the messages that reached the default handling.
+    struct DrawnIcon {
+        int x;
+        int y;
+        HICON icon;
+    };
+    const std::vector<DrawnIcon>& drawnIcons() const { return drawnIcons_; }
+    const std::vector<UINT>& defaultHandled() const { return defaultHandled_; }
+
+    // --- DialogWindow ---
+    std::string GetItemText(int id) const override;
+    void SetItemText(int id, const std::string& text) override;
+    int GetCheck(int id) const override;
+    void SetCheck(int id, int state) override;
+    int GetCurSel(int id) const override;
+    int SetCurSel(int id, int index) override;
+    void ResetContent(int id) override;
+    int AddString(int id, const std::string& text) override;
+    void NotifyNumberExpected(int id) override;
+    void EndDialog(int result) override;
+    bool HasSystemMenu() const override { return true; }
+    void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
+    void SetIcon(HICON icon, WPARAM size) override;
+    LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool IsIconic() const override { return iconic_; }
+    RECT GetClientRect() const override { return clientRect_; }
+    void DrawIcon(int x, int y, HICON icon) override { drawnIcons_.push_back({x, y, icon}); }
+
+private:
+    Control* FindControl(int id);
+    Control* FindList(int id);
+
+    CDialog& dialog_;
+    std::string caption_;
+    std::map<int, Control> controls_;
+    std::optional<int> result_;
+    int focus_ = 0;
+    std::pair<std::size_t, std::size_t> selectedText_{0, 0};
+    std::vector<int> notices_;
+    std::vector<MenuItem> systemMenu_;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    bool iconic_ = false;
+    RECT clientRect_{0, 0, 0, 0};
+    std::vector<DrawnIcon> drawnIcons_;
+    std::vector<UINT> defaultHandled_;
+};
+
+// Runs dialogs on MemoryDialogWindow. A modal run hands the window to the driver, which plays
+// the user's part; a run whose driver returns without ending the dialog ends as if closed.
+class MemoryWindowSystem : public WindowSystem {
+public:
+    using Driver = std::function<void(MemoryDialogWindow&)>;
+
+    explicit MemoryWindowSystem(Driver driver = {}) : driver_(std::move(driver)) {}
+
+    INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
+                           DialogWindow* owner) override;
+
+    // Opens a dialog outside any modal run, for a test to drive: the window lives as long as
+    // the returned object. Null when the template is missing.
+    static std::unique_ptr<MemoryDialogWindow> Open(CDialog& dialog);
+
+private:
+    Driver driver_;
+};

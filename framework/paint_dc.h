@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/wnd.h"
+
+// A rectangle in window coordinates.
+struct CRect : RECT {
+    CRect() : RECT{0, 0, 0, 0} {}
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+// Drawing on a window while it handles WM_PAINT.
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd* window) : window_(window) {}
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+    BOOL DrawIcon(int x, int y, HICON icon);
+
+    // The context as a message parameter (WM_ICONERASEBKGND).
+    WPARAM GetSafeHdc() const { return reinterpret_cast<WPARAM>(this); }
+
+private:
+    CWnd* window_;
+};

@@ -1,0 +1,63 @@
+#include "framework/resources/resource_image.h"
+
+#include "framework/resources/byte_reader.h"
+
+namespace {
+
+ResourceName ReadName(ByteReader& reader) {
+    const std::uint16_t first = reader.U16();
+    if (first == 0xFFFF) {
+        return {reader.U16(), {}};
+    }
+    std::string text;
+    for (std::uint16_t unit = first; reader.ok() && unit != 0; unit = reader.U16()) {
+        AppendUtf8(text, unit);
+    }
+    return {std::nullopt, text};
+}
+
+}  // namespace
+
+std::optional<ResourceImage> ResourceImage::Parse(std::span<const std::byte> bytes) {
+    ResourceImage image;
+    ByteReader reader(bytes);
+    while (reader.ok() && reader.remaining() > 0) {
+        const std::size_t start = reader.position();
+        const std::uint32_t dataSize = reader.U32();
+        const std::uint32_t headerSize = reader.U32();
+        ResourceEntry entry;
+        entry.type = ReadName(reader);
+        entry.name = ReadName(reader);
+        reader.Align(4);
+        reader.Skip(4 + 2);  // data version, memory flags
+        entry.language = reader.U16();
+        reader.Skip(4 + 4);  // version, characteristics
+        if (!reader.ok() || headerSize > bytes.size() - start) {
+            return std::nullopt;
+        }
+        reader.Seek(start + headerSize);
+        entry.data = reader.Bytes(dataSize);
+        reader.Align(4);
+        if (!reader.ok()) {
+            return std::nullopt;
+        }
+        // A resource compiler starts every image with an empty entry of type 0.
+        if (entry.type.ordinal != 0) {
+            image.entries_.push_back(entry);
+        }
+    }
+    return image;
+}
+
+std::optional<std::span<const std::byte>> ResourceImage::Find(
+    ResourceType type, std::uint16_t id, std::optional<std::uint16_t> language) const {
+    const ResourceName wantedType{static_cast<std::uint16_t>(type), {}};
+    const ResourceName wantedName{id, {}};
+    for (const ResourceEntry& entry : entries_) {
+        if (entry.type == wantedType && entry.name == wantedName &&
+            (!language || entry.language == *language)) {
+            return entry.data;
+        }
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+
+#include "framework/win_types.h"
+
+class CDialog;
+struct DialogTemplate;
+
+// A running dialog's window as the framework sees it: what the framework asks of the window
+// system while a dialog is shown. Control ids are those of the dialog template.
+class DialogWindow {
+public:
+    virtual ~DialogWindow() = default;
+
+    virtual std::string GetItemText(int id) const = 0;
+    virtual void SetItemText(int id, const std::string& text) = 0;
+
+    // A button's check state: BST_UNCHECKED or BST_CHECKED.
+    virtual int GetCheck(int id) const = 0;
+    virtual void SetCheck(int id, int state) = 0;
+
+    // A drop-down list's selected position, or CB_ERR when nothing is selected.
+    virtual int GetCurSel(int id) const = 0;
+    // Selects a position; one outside the list clears the selection and gives CB_ERR.
+    virtual int SetCurSel(int id, int index) = 0;
+    virtual void ResetContent(int id) = 0;
+    // Appends an entry and returns its position, or CB_ERR when there is no such list.
+    virtual int AddString(int id, const std::string& text) = 0;
+
+    // Tells the user that box `id` must hold a number, then puts the focus on that box with its
+    // whole text selected.
+    virtual void NotifyNumberExpected(int id) = 0;
+
+    // Ends the dialog's modal run with `result` once the current message is handled.
+    virtual void EndDialog(int result) = 0;
+
+    // Whether the window has a system menu (or the window system's stand-in for one), and
+    // appending an item to it: MF_SEPARATOR, or MF_STRING with a command id and a text.
+    virtual bool HasSystemMenu() const = 0;
+    virtual void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) = 0;
+
+    // The window's big (ICON_BIG) or small (ICON_SMALL) icon.
+    virtual void SetIcon(HICON icon, WPARAM size) = 0;
+
+    // What the window system does with a message that the dialog's map does not handle.
+    virtual LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    virtual bool IsIconic() const = 0;
+
+    // The client area, origin at its top left; drawing into it while a paint is under way.
+    virtual RECT GetClientRect() const = 0;
+    virtual void DrawIcon(int x, int y, HICON icon) = 0;
+};
+
+// Shows dialogs: one implementation per window system.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // Builds the dialog's window from its template, centred on the screen or over its owner,
+    // initialises the dialog (CDialog::InitializeWindow), runs the modal loop until EndDialog,
+    // and returns the result given to EndDialog.
+    virtual INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
+                                   DialogWindow* owner) = 0;
+};
+
+// The window system that dialogs are shown on; none until the program's start-up or a test
+// installs one.
+void AfxSetWindowSystem(WindowSystem* windowSystem);
+WindowSystem* AfxGetWindowSystem();

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/app.h"
+#include "framework/dialog.h"
+#include "framework/memory/memory_window.h"
+#include "res/resource.h"
+
+namespace {
+
+// A dialog that records which of its handlers ran.
+class RecordingDialog : public CDialog {
+public:
+    RecordingDialog() : CDialog(IDD_MAIN) {}
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap() {
+        static constexpr MessageMapEntry entries[] = {
+            MapButtonClicked<&RecordingDialog::OnFirst>(IDC_ROLAND),
+            MapCommand<&RecordingDialog::OnSecond>(IDC_YAMAHA),
+            MapSysCommand<&RecordingDialog::OnSysCommand>(),
+        };
+        static constexpr MessageMap map{&CDialog::GetThisMessageMap, entries};
+        return &map;
+    }
+
+    std::vector<std::string> calls;
+
+protected:
+    void OnOK() override { calls.push_back("OnOK"); }
+    void OnFirst() { calls.push_back("first"); }
+    void OnSecond() { calls.push_back("second"); }
+    void OnSysCommand(UINT id, LPARAM) { calls.push_back("sys " + std::to_string(id)); }
+};
+
+// An application whose help command is recorded.
+class RecordingApp : public CWinApp {
+public:
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap() {
+        static constexpr MessageMapEntry entries[] = {MapCommand<&RecordingApp::OnHelpCommand>(ID_HELP)};
+        static constexpr MessageMap map{&CWinApp::GetThisMessageMap, entries};
+        return &map;
+    }
+    int helpCalls = 0;
+
+private:
+    void OnHelpCommand() { ++helpCalls; }
+};
+
+WPARAM Clicked(int id) { return MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED); }
+
+TEST(MessageMap, RoutesClicksByControlId) {
+    RecordingDialog dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    dialog.SendMessage(WM_COMMAND, Clicked(IDC_YAMAHA));
+    dialog.SendMessage(WM_COMMAND, Clicked(IDC_ROLAND));
+    dialog.SendMessage(WM_SYSCOMMAND, 0xF020);
+    EXPECT_EQ(dialog.calls, (std::vector<std::string>{"second", "first", "sys 61472"}));
+}
+
+TEST(MessageMap, OtherNotificationCodesDoNotReachClickHandlers) {
+    RecordingDialog dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    constexpr WORD kSetFocus = 6;
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROLAND, kSetFocus));
+    EXPECT_TRUE(dialog.calls.empty());
+}
+
+TEST(MessageMap, BaseMapReachesTheOverriddenOkAndEndsOnCancel) {
+    RecordingDialog dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    window->PressEnter();
+    EXPECT_EQ(dialog.calls, std::vector<std::string>{"OnOK"});
+    EXPECT_FALSE(window->ended());
+    window->PressEscape();
+    EXPECT_TRUE(window->ended());
+    EXPECT_EQ(window->result(), IDCANCEL);
+}
+
+TEST(MessageMap, UnhandledMessagesGetTheDefaultHandling) {
+    RecordingDialog dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    dialog.SendMessage(WM_PAINT);
+    EXPECT_EQ(window->defaultHandled(), std::vector<UINT>{WM_PAINT});
+}
+
+TEST(MessageMap, CommandsNoWindowTakesGoToTheApplication) {
+    RecordingApp app;
+    RecordingDialog dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0));
+    EXPECT_EQ(app.helpCalls, 1);
+    EXPECT_TRUE(dialog.calls.empty());
+}
+
+TEST(MessageMap, HelpShowsTheMainWindowsAboutItem) {
+    CWinApp app;
+    RecordingDialog dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    app.m_pMainWnd = &dialog;
+    app.OnHelp();
+    EXPECT_EQ(dialog.calls, std::vector<std::string>{"sys 16"});
+}
+
+TEST(ModalRun, EndsWithTheResultGivenToEndDialog) {
+    MemoryWindowSystem windows([](MemoryDialogWindow& window) { window.PressEscape(); });
+    AfxSetWindowSystem(&windows);
+    RecordingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetDialogWindow(), nullptr) << "the window is gone after the run";
+    AfxSetWindowSystem(nullptr);
+}
+
+TEST(ModalRun, FailsPlainlyWithoutAWindowSystemOrTemplate) {
+    RecordingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), -1);
+    MemoryWindowSystem windows;
+    AfxSetWindowSystem(&windows);
+    CDialog missing(4242);
+    EXPECT_EQ(missing.DoModal(), -1);
+    AfxSetWindowSystem(nullptr);
+}
+
+}  // namespace
