@@ -9,4 +9,6 @@ const MessageMap* CAboutDlg::GetThisMessageMap() {
     return &map;
 }
 
-void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
+void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+}

@@ -112,7 +112,9 @@ void CTuningDlg::OnPaint() {
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-HCURSOR CTuningDlg::OnQueryDragIcon() { return m_hIcon; }
+HCURSOR CTuningDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
 
 void CTuningDlg::FillOctaveList(int yamaha) {
     const int position = m_cbOctave.GetCurSel();

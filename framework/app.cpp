@@ -8,7 +8,9 @@ CWinApp* theApplication = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp(LPCTSTR) { theApplication = this; }
+CWinApp::CWinApp(LPCTSTR) {
+    theApplication = this;
+}
 
 CWinApp::~CWinApp() {
     if (theApplication == this) {
@@ -27,7 +29,9 @@ void CWinApp::OnHelp() {
     }
 }
 
-CWinApp* AfxGetApp() { return theApplication; }
+CWinApp* AfxGetApp() {
+    return theApplication;
+}
 
 int AfxRunApplication() {
     CWinApp* app = AfxGetApp();

@@ -15,8 +15,8 @@ const MessageMap* CDialog::GetThisMessageMap() {
 }
 
 std::optional<DialogTemplate> CDialog::LoadTemplate() const {
-    const auto bytes = AfxGetResourceImage().Find(ResourceType::Dialog,
-                                                  static_cast<std::uint16_t>(templateId_));
+    const auto bytes =
+        AfxGetResourceImage().Find(ResourceType::Dialog, static_cast<std::uint16_t>(templateId_));
     return bytes ? ParseDialogTemplate(*bytes) : std::nullopt;
 }
 
@@ -71,4 +71,6 @@ void CDialog::OnOK() {
     }
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}

@@ -71,8 +71,12 @@ int GetSystemMetrics(int index);
 inline constexpr UINT SC_MINIMIZE = 0xF020;
 inline constexpr UINT SC_CLOSE = 0xF060;
 
-constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(std::uintptr_t value) {
+    return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t value) {
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
 constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
     return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
 }

@@ -6,6 +6,10 @@ WindowSystem* currentWindowSystem = nullptr;
 
 }  // namespace
 
-void AfxSetWindowSystem(WindowSystem* windowSystem) { currentWindowSystem = windowSystem; }
+void AfxSetWindowSystem(WindowSystem* windowSystem) {
+    currentWindowSystem = windowSystem;
+}
 
-WindowSystem* AfxGetWindowSystem() { return currentWindowSystem; }
+WindowSystem* AfxGetWindowSystem() {
+    return currentWindowSystem;
+}

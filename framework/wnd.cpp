@@ -30,7 +30,8 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     }
     // Commands that no window takes go on to the application, as menu commands do.
     CWinApp* app = AfxGetApp();
-    return message == WM_COMMAND && app != nullptr && app->RouteMessage(message, wParam, lParam, result);
+    return message == WM_COMMAND && app != nullptr &&
+           app->RouteMessage(message, wParam, lParam, result);
 }
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,9 +73,13 @@ void CWnd::AttachToDlgItem(CWnd& parent, int id) {
     controlId_ = id;
 }
 
-void CWnd::OnSysCommand(UINT id, LPARAM lParam) { Default(WM_SYSCOMMAND, id, lParam); }
+void CWnd::OnSysCommand(UINT id, LPARAM lParam) {
+    Default(WM_SYSCOMMAND, id, lParam);
+}
 
-void CWnd::OnPaint() { Default(WM_PAINT, 0, 0); }
+void CWnd::OnPaint() {
+    Default(WM_PAINT, 0, 0);
+}
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, LPCTSTR text) {
     if (window_ == nullptr) {

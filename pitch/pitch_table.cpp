@@ -6,9 +6,13 @@
 
 std::array<float, kNoteCount> PitchTable{};
 
-double SemitoneRatio() { return std::exp(std::log(2.0) * (1.0 / 12)); }
+double SemitoneRatio() {
+    return std::exp(std::log(2.0) * (1.0 / 12));
+}
 
-double InverseSemitoneRatio() { return 1.0 / SemitoneRatio(); }
+double InverseSemitoneRatio() {
+    return 1.0 / SemitoneRatio();
+}
 
 void BuildPitchTable(float reference) {
     const double ratio = SemitoneRatio();

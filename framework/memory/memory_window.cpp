@@ -40,7 +40,9 @@ MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& di
     }
 }
 
-MemoryDialogWindow::~MemoryDialogWindow() { dialog_.DetachWindow(); }
+MemoryDialogWindow::~MemoryDialogWindow() {
+    dialog_.DetachWindow();
+}
 
 MemoryDialogWindow::Control* MemoryDialogWindow::FindControl(int id) {
     const auto found = controls_.find(id);
@@ -55,7 +57,7 @@ const MemoryDialogWindow::Control* MemoryDialogWindow::Find(int id) const {
 MemoryDialogWindow::Control* MemoryDialogWindow::FindList(int id) {
     Control* control = FindControl(id);
     return control != nullptr && control->source.IsClass(ControlClass::ComboBox) ? control
-                                                                                   : nullptr;
+                                                                                 : nullptr;
 }
 
 bool MemoryDialogWindow::Type(int id, const std::string& text) {
@@ -76,7 +78,9 @@ void MemoryDialogWindow::Click(int id) {
     dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED));
 }
 
-void MemoryDialogWindow::Choose(int id, int index) { SetCurSel(id, index); }
+void MemoryDialogWindow::Choose(int id, int index) {
+    SetCurSel(id, index);
+}
 
 std::string MemoryDialogWindow::GetItemText(int id) const {
     const Control* control = Find(id);
@@ -85,9 +89,8 @@ std::string MemoryDialogWindow::GetItemText(int id) const {
     }
     if (control->source.IsClass(ControlClass::ComboBox)) {
         const auto index = static_cast<std::size_t>(control->selection);
-        return control->selection >= 0 && index < control->entries.size()
-                   ? control->entries[index]
-                   : std::string();
+        return control->selection >= 0 && index < control->entries.size() ? control->entries[index]
+                                                                          : std::string();
     }
     return control->text;
 }
@@ -146,7 +149,9 @@ void MemoryDialogWindow::NotifyNumberExpected(int id) {
     selectedText_ = {0, GetItemText(id).size()};
 }
 
-void MemoryDialogWindow::EndDialog(int result) { result_ = result; }
+void MemoryDialogWindow::EndDialog(int result) {
+    result_ = result;
+}
 
 void MemoryDialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) {
     systemMenu_.push_back({flags, id, text});

@@ -37,7 +37,8 @@ std::optional<IconImage> DecodeIconImage(std::span<const std::byte> bytes) {
     const int height = doubledHeight / 2;
     const bool paletted = bitCount == 1 || bitCount == 4 || bitCount == 8;
     if (!reader.ok() || headerSize < kBitmapInfoHeaderSize || compression != 0 || width <= 0 ||
-        width > 256 || height <= 0 || height > 256 || !(paletted || bitCount == 24 || bitCount == 32)) {
+        width > 256 || height <= 0 || height > 256 ||
+        !(paletted || bitCount == 24 || bitCount == 32)) {
         return std::nullopt;
     }
     if (paletted && (colorsUsed == 0 || colorsUsed > (1u << bitCount))) {
@@ -95,7 +96,8 @@ std::optional<IconImage> FindIconImage(const ResourceImage& image, std::uint16_t
         reader.Skip(2 + 2 + 2 + 4);  // colours, reserved, planes, bit count, size
         const std::uint16_t iconId = reader.U16();
         // A size byte of 0 stands for 256.
-        const bool fits = (width == 0 ? 256 : width) == size && (height == 0 ? 256 : height) == size;
+        const bool fits =
+            (width == 0 ? 256 : width) == size && (height == 0 ? 256 : height) == size;
         if (reader.ok() && (!chosen || fits)) {
             chosen = iconId;
             if (fits) {

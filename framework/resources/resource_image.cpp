@@ -32,15 +32,21 @@ std::optional<ResourceImage> ResourceImage::Parse(std::span<const std::byte> byt
         reader.Skip(4 + 2);  // data version, memory flags
         entry.language = reader.U16();
         reader.Skip(4 + 4);  // version, characteristics
-        if (!reader.ok() || headerSize > bytes.size() - start) {
+        // A header that ends before its own fields would make the next entry start at this one.
+        const std::size_t fieldsEnd = reader.position();
+        if (!reader.ok() || headerSize < fieldsEnd - start || headerSize > bytes.size() - start) {
             return std::nullopt;
         }
         reader.Seek(start + headerSize);
         entry.data = reader.Bytes(dataSize);
-        reader.Align(4);
         if (!reader.ok()) {
             return std::nullopt;
         }
+        // The last entry's padding may be missing.
+        if (reader.position() % 4 != 0 && reader.remaining() < 4 - reader.position() % 4) {
+            reader.Skip(reader.remaining());
+        }
+        reader.Align(4);
         // A resource compiler starts every image with an empty entry of type 0.
         if (entry.type.ordinal != 0) {
             image.entries_.push_back(entry);

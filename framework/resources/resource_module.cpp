@@ -18,4 +18,6 @@ bool AfxSetResourceImage(std::span<const std::byte> bytes) {
     return true;
 }
 
-const ResourceImage& AfxGetResourceImage() { return ProgramResources(); }
+const ResourceImage& AfxGetResourceImage() {
+    return ProgramResources();
+}

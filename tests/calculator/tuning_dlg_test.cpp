@@ -42,16 +42,13 @@ TEST_P(CalculatorAnalysis, ShowsNoteAndDeviation) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, CalculatorAnalysis,
-    ::testing::Values(Analysis{"440", "440", " A3", "0"}, Analysis{"440", "445", " A3", "19.5622"},
-                      Analysis{"440", "452.5", " A3", "48.4971"},
-                      Analysis{"440", "261.63", " C3", "0.0292813"},
-                      Analysis{"415", "415", " A3", "0"}, Analysis{"440", "0", " C-2", "-100000"},
-                      Analysis{"440", "-5", " C-2", "-100000"},
-                      Analysis{"440", "20000", " H8", "407.623"},
-                      Analysis{"440", "1e30", " H8", "102852"},
-                      Analysis{"0", "440", " C-2", "-100000"},
-                      Analysis{"-440", "440", " C-2", "-100000"},
-                      Analysis{"1e37", "1e37", " A3", "0"}));
+    ::testing::Values(
+        Analysis{"440", "440", " A3", "0"}, Analysis{"440", "445", " A3", "19.5622"},
+        Analysis{"440", "452.5", " A3", "48.4971"}, Analysis{"440", "261.63", " C3", "0.0292813"},
+        Analysis{"415", "415", " A3", "0"}, Analysis{"440", "0", " C-2", "-100000"},
+        Analysis{"440", "-5", " C-2", "-100000"}, Analysis{"440", "20000", " H8", "407.623"},
+        Analysis{"440", "1e30", " H8", "102852"}, Analysis{"0", "440", " C-2", "-100000"},
+        Analysis{"-440", "440", " C-2", "-100000"}, Analysis{"1e37", "1e37", " A3", "0"}));
 
 TEST_F(Calculator, RolandRenamesTheOctavesAndKeepsThePosition) {
     Analyse("440");
@@ -119,7 +116,8 @@ TEST_P(CalculatorSynthesis, PutsTheFrequencyIntoVal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Reference440, CalculatorSynthesis,
-                         ::testing::Values(Synthesis{9, 5, "0", "440"}, Synthesis{9, 5, "100", "466.164"},
+                         ::testing::Values(Synthesis{9, 5, "0", "440"},
+                                           Synthesis{9, 5, "100", "466.164"},
                                            Synthesis{9, 5, "-50", "427.474"},
                                            Synthesis{0, 0, "0", "8.1758"},
                                            Synthesis{11, 10, "0", "15804.3"}));

@@ -71,7 +71,8 @@ struct MinimisedPaint {
     int y;
 };
 
-class CalculatorMinimised : public Calculator, public ::testing::WithParamInterface<MinimisedPaint> {};
+class CalculatorMinimised : public Calculator,
+                            public ::testing::WithParamInterface<MinimisedPaint> {};
 
 TEST_P(CalculatorMinimised, DrawsTheIconCentredWithTruncation) {
     ui().SetIconic(true);

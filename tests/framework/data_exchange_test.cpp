@@ -20,7 +20,6 @@ public:
     int index = 2;
     CComboBox list;
 
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Text(pDX, IDC_CENT, first);

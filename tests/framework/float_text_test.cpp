@@ -19,15 +19,15 @@ TEST_P(FloatTextWriting, UsesSixSignificantDigits) {
     EXPECT_EQ(FormatFloatText(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    GeneralNotation, FloatTextWriting,
-    ::testing::Values(Written{440, "440"}, Written{261.6256f, "261.626"},
-                      Written{-100000, "-100000"}, Written{19.56217f, "19.5622"},
-                      Written{445.123456f, "445.123"}, Written{1e6f, "1e+06"},
-                      Written{999999, "999999"}, Written{0.0001f, "0.0001"},
-                      Written{0.00001f, "1e-05"}, Written{0, "0"},
-                      Written{0.000906687f, "0.000906687"},
-                      Written{std::numeric_limits<float>::infinity(), "inf"}));
+INSTANTIATE_TEST_SUITE_P(GeneralNotation, FloatTextWriting,
+                         ::testing::Values(Written{440, "440"}, Written{261.6256f, "261.626"},
+                                           Written{-100000, "-100000"},
+                                           Written{19.56217f, "19.5622"},
+                                           Written{445.123456f, "445.123"}, Written{1e6f, "1e+06"},
+                                           Written{999999, "999999"}, Written{0.0001f, "0.0001"},
+                                           Written{0.00001f, "1e-05"}, Written{0, "0"},
+                                           Written{0.000906687f, "0.000906687"},
+                                           Written{std::numeric_limits<float>::infinity(), "inf"}));
 
 struct Read {
     const char* text;
@@ -57,11 +57,11 @@ TEST_P(FloatTextRefusal, RefusesWhatIsNotAFiniteDecimalFloat) {
     EXPECT_FALSE(ParseFloatText(GetParam()).has_value()) << '"' << GetParam() << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NotNumbers, FloatTextRefusal,
-    ::testing::Values("", " ", "abc", "inf", "-inf", "nan", "infinity", "0x1p3", "0x10", "445Hz",
-                      "445 Hz", "1e39", "-1e39", "1e99999", "123456789e31", "1e", "1e+", "+",
-                      "-", ".", "e5", "1.2.3", "--5", "+-5", "4 45", "445,5", "1,5"));
+INSTANTIATE_TEST_SUITE_P(NotNumbers, FloatTextRefusal,
+                         ::testing::Values("", " ", "abc", "inf", "-inf", "nan", "infinity",
+                                           "0x1p3", "0x10", "445Hz", "445 Hz", "1e39", "-1e39",
+                                           "1e99999", "123456789e31", "1e", "1e+", "+", "-", ".",
+                                           "e5", "1.2.3", "--5", "+-5", "4 45", "445,5", "1,5"));
 
 TEST(FloatText, IgnoresTheLocale) {
     const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");

@@ -39,7 +39,8 @@ class RecordingApp : public CWinApp {
 public:
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap() {
-        static constexpr MessageMapEntry entries[] = {MapCommand<&RecordingApp::OnHelpCommand>(ID_HELP)};
+        static constexpr MessageMapEntry entries[] = {
+            MapCommand<&RecordingApp::OnHelpCommand>(ID_HELP)};
         static constexpr MessageMap map{&CWinApp::GetThisMessageMap, entries};
         return &map;
     }
@@ -49,7 +50,9 @@ private:
     void OnHelpCommand() { ++helpCalls; }
 };
 
-WPARAM Clicked(int id) { return MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED); }
+WPARAM Clicked(int id) {
+    return MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED);
+}
 
 TEST(MessageMap, RoutesClicksByControlId) {
     RecordingDialog dialog;

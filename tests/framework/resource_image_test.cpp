@@ -116,10 +116,10 @@ TEST(CalculatorTemplate, InitialListsAreNotesAndTwelveOctaves) {
         (record.controlId == IDC_NOTE ? notes : octaves).push_back(record.text);
         EXPECT_TRUE(record.controlId == IDC_NOTE || record.controlId == IDC_OCTAVE);
     }
-    EXPECT_EQ(notes, (std::vector<std::string>{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#",
-                                               "A", "B", "H"}));
-    EXPECT_EQ(octaves, (std::vector<std::string>{"-1", "0", "1", "2", "3", "4", "5", "6", "7",
-                                                 "8", "9", "10"}));
+    EXPECT_EQ(notes, (std::vector<std::string>{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A",
+                                               "B", "H"}));
+    EXPECT_EQ(octaves, (std::vector<std::string>{"-1", "0", "1", "2", "3", "4", "5", "6", "7", "8",
+                                                 "9", "10"}));
 }
 
 TEST(AboutTemplate, IsAClassicDialogWithIconTextsAndOk) {

@@ -17,7 +17,9 @@ struct Lookup {
     const char* cents;  // as the Cent box shows it
 };
 
-void PrintTo(const Lookup& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const Lookup& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class NearestNote : public ::testing::TestWithParam<Lookup> {};
 
@@ -44,9 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup{"AMinusFiftyCentsAsShown", 440, 427.474f, 68, "49.9998"},
         Lookup{"BFlat", 440, 466.16f, 70, "-0.0139404"},
         Lookup{"AboveTheTable", 440, 20000, 131, "407.623"},
-        Lookup{"BelowTheTable", 440, 8.0f, 0, "-37.6318"},
-        Lookup{"Zero", 440, 0, 0, "-100000"}, Lookup{"Negative", 440, -5, 0, "-100000"},
-        Lookup{"Reference415", 415, 415, 69, "0"},
+        Lookup{"BelowTheTable", 440, 8.0f, 0, "-37.6318"}, Lookup{"Zero", 440, 0, 0, "-100000"},
+        Lookup{"Negative", 440, -5, 0, "-100000"}, Lookup{"Reference415", 415, 415, 69, "0"},
         Lookup{"ZeroTable", 0, 440, 0, "-100000"},
         Lookup{"NegativeTableReference", -440, -440, 69, "-100000"},
         Lookup{"NegativeTableLow", -440, -5, 0, "-100000"},

@@ -20,7 +20,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Label{0, kYamahaOctaveOffset, " C-2"}, Label{0, kRolandOctaveOffset, " C-1"},
                       Label{61, kRolandOctaveOffset, "C#4"}, Label{131, kYamahaOctaveOffset, " H8"},
                       Label{63, kYamahaOctaveOffset, "Eb3"}, Label{70, kYamahaOctaveOffset, " B3"},
-                      Label{60, kYamahaOctaveOffset, " C3"}, Label{60, kRolandOctaveOffset, " C4"}));
+                      Label{60, kYamahaOctaveOffset, " C3"},
+                      Label{60, kRolandOctaveOffset, " C4"}));
 
 TEST(OctaveList, OffersOneNumberPerTableOctave) {
     const auto yamaha = FormatOctaveList(1);

@@ -21,12 +21,11 @@ TEST_P(NoteSynthesis, GivesTheKnownFrequency) {
     EXPECT_EQ(Digits(NoteFrequency(row.pitchClass, row.octave, row.cents), 6), row.frequency);
 }
 
-INSTANTIATE_TEST_SUITE_P(Reference440, NoteSynthesis,
-                         ::testing::Values(Synthesis{9, 5, 0, "440"}, Synthesis{9, 5, 100, "466.164"},
-                                           Synthesis{9, 5, -50, "427.474"},
-                                           Synthesis{0, 5, 0, "261.626"},
-                                           Synthesis{0, 0, 0, "8.1758"},
-                                           Synthesis{11, 10, 0, "15804.3"}));
+INSTANTIATE_TEST_SUITE_P(
+    Reference440, NoteSynthesis,
+    ::testing::Values(Synthesis{9, 5, 0, "440"}, Synthesis{9, 5, 100, "466.164"},
+                      Synthesis{9, 5, -50, "427.474"}, Synthesis{0, 5, 0, "261.626"},
+                      Synthesis{0, 0, 0, "8.1758"}, Synthesis{11, 10, 0, "15804.3"}));
 
 TEST(NoteSynthesis, AFiftyCentsDownIsTheExactFloat) {
     BuildPitchTable(440);

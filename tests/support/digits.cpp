@@ -10,6 +10,10 @@ std::string Digits(float value, int digits) {
     return std::string(buffer, result.ptr);
 }
 
-std::uint64_t BitsOf(double value) { return std::bit_cast<std::uint64_t>(value); }
+std::uint64_t BitsOf(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
 
-std::uint32_t BitsOf(float value) { return std::bit_cast<std::uint32_t>(value); }
+std::uint32_t BitsOf(float value) {
+    return std::bit_cast<std::uint32_t>(value);
+}

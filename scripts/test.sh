@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Vardolin and runs the whole test suite: unit and widget
+# tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, the end-to-end test
+# under Xvfb, the fuzzers for a bounded time and the format check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+fuzz_seconds=${VARDOLIN_FUZZ_SECONDS:-20}
+jobs=$(nproc)
+
+bash scripts/install-deps.sh
+
+echo "== Format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+echo "== Build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Sanitizers"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDOLIN_WERROR=ON \
+    -DVARDOLIN_SANITIZE=ON -DVARDOLIN_BENCHMARKS=OFF
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE end-to-end
+
+echo "== Fuzzers (${fuzz_seconds} s each)"
+instrument="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$instrument" \
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+    -DVARDOLIN_FUZZ=ON -DVARDOLIN_QT=OFF -DVARDOLIN_BENCHMARKS=OFF -DBUILD_TESTING=OFF
+cmake --build build-fuzz -j "$jobs"
+for fuzzer in float_text_fuzz resource_fuzz calculator_fuzz; do
+    mkdir -p "build-fuzz/corpus/$fuzzer"
+    ./build-fuzz/tests/fuzz/$fuzzer -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+        "build-fuzz/corpus/$fuzzer" 2>"build-fuzz/$fuzzer.log" || {
+        tail -n 40 "build-fuzz/$fuzzer.log"
+        exit 1
+    }
+    grep -E 'stat::number_of_executed_units' "build-fuzz/$fuzzer.log" | sed "s/^/$fuzzer: /"
+done
+
+echo "All tests passed."
