@@ -1,5 +1,7 @@
 #include "framework/dialog.h"
 
+#include "framework/app.h"
+
 #include "framework/resources/dialog_init.h"
 #include "framework/resources/resource_module.h"
 
@@ -26,7 +28,12 @@ INT_PTR CDialog::DoModal() {
     if (windowSystem == nullptr || !dialogTemplate) {
         return -1;
     }
-    DialogWindow* owner = parent_ != nullptr ? parent_->GetDialogWindow() : nullptr;
+    // A dialog without a parent is owned by the application's main window, if another.
+    CWnd* parent = parent_;
+    if (parent == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != this) {
+        parent = AfxGetApp()->m_pMainWnd;
+    }
+    DialogWindow* owner = parent != nullptr ? parent->GetDialogWindow() : nullptr;
     return windowSystem->RunModalDialog(*this, *dialogTemplate, owner);
 }
 

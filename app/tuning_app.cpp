@@ -1,0 +1,22 @@
+#include "app/tuning_app.h"
+
+#include "calculator/tuning_dlg.h"
+
+CTuningApp::CTuningApp() : CWinApp(nullptr) {}
+
+const MessageMap* CTuningApp::GetThisMessageMap() {
+    static constexpr MessageMapEntry entries[] = {
+        MapCommand<&CWinApp::OnHelp>(ID_HELP),
+    };
+    static constexpr MessageMap map{&CWinApp::GetThisMessageMap, entries};
+    return &map;
+}
+
+BOOL CTuningApp::InitInstance() {
+    CTuningDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    // The dialog ends with this scope; nothing may reach it through the application after.
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

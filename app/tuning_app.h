@@ -1,0 +1,15 @@
+#pragma once
+
+#include "framework/app.h"
+
+// The Vardolin application: runs the calculator window and ends when it closes.
+class CTuningApp : public CWinApp {
+public:
+    CTuningApp();
+    ~CTuningApp() override = default;
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+    BOOL InitInstance() override;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "framework/qt/dialog_units.h"
+#include "framework/resources/dialog_template.h"
+
+// What a template control became on Qt, for the dialog manager's keyboard handling.
+enum class ControlKind {
+    PushButton,  // BS_PUSHBUTTON, BS_DEFPUSHBUTTON
+    Toggle,      // automatic check boxes and radio buttons, push-like or not
+    Edit,
+    ComboBox,
+    Static,
+};
+
+struct BuiltControl {
+    QWidget* widget;
+    ControlKind kind;
+};
+
+// The Qt property that holds a widget's control id.
+inline constexpr char kControlIdProperty[] = "controlId";
+
+// Builds the widget for one template control, placed in dialog units of `units`.
+BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
+                          const DialogBaseUnits& units);
+
+// The text of a static control as shown: '&' marks an access key unless SS_NOPREFIX is set.
+QString StaticText(const std::string& text, std::uint32_t style);

@@ -1,0 +1,47 @@
+#include "framework/qt/dialog_units.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+
+namespace {
+
+// a * b / c, rounded to the nearest integer, as Windows' MulDiv.
+int MulDiv(int a, int b, int c) {
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = c / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+}  // namespace
+
+DialogBaseUnits DialogBaseUnits::Of(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {(letters / 26 + 1) / 2, metrics.height()};
+}
+
+int DialogBaseUnits::ToPixelsX(int x) const {
+    return MulDiv(x, width, 4);
+}
+
+int DialogBaseUnits::ToPixelsY(int y) const {
+    return MulDiv(y, height, 8);
+}
+
+QRect DialogBaseUnits::ToPixels(int x, int y, int cx, int cy) const {
+    return {ToPixelsX(x), ToPixelsY(y), ToPixelsX(cx), ToPixelsY(cy)};
+}
+
+QFont TemplateFont(int pointSize, int weight, bool italic) {
+    QFont font = QApplication::font();
+    font.setStyleHint(QFont::SansSerif);
+    if (pointSize > 0) {
+        font.setPointSize(pointSize);
+    }
+    if (weight >= 600) {
+        font.setBold(true);
+    }
+    font.setItalic(italic);
+    return font;
+}

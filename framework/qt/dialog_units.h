@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+// The dialog base units of a font as Windows computes them: the average width of the 52
+// letters A-Z and a-z, and the font's height, in pixels. A horizontal dialog unit is a quarter
+// of the width, a vertical one an eighth of the height.
+struct DialogBaseUnits {
+    int width;
+    int height;
+
+    static DialogBaseUnits Of(const QFont& font);
+
+    // A rectangle given in dialog units, in pixels.
+    QRect ToPixels(int x, int y, int cx, int cy) const;
+    int ToPixelsX(int x) const;
+    int ToPixelsY(int y) const;
+};
+
+// The font a dialog template asks for: the desktop's sans face (templates name Windows faces
+// that Linux does not have) at the template's point size.
+QFont TemplateFont(int pointSize, int weight, bool italic);

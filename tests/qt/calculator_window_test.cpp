@@ -1,0 +1,116 @@
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/tuning_app.h"
+#include "calculator/tuning_dlg.h"
+#include "res/resource.h"
+#include "tests/qt/qt_harness.h"
+
+namespace {
+
+using CalculatorWindow = QtDialogTest;
+
+QStringList Entries(QtDialogWindow& window, int id) {
+    auto* combo = qobject_cast<QComboBox*>(window.Control(id));
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) {
+        entries << combo->itemText(i);
+    }
+    return entries;
+}
+
+TEST_F(CalculatorWindow, OpensWithItsValuesAndTheFocusOnCalc) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        EXPECT_EQ(window.windowTitle(), "Vardolin");
+        EXPECT_EQ(Text(window, IDC_VALUE), "0");
+        EXPECT_EQ(Text(window, IDC_REFERENCE), "440");
+        EXPECT_EQ(Text(window, IDC_TONE), "");
+        EXPECT_EQ(Text(window, IDC_CENT), "0");
+        EXPECT_EQ(Text(window, IDC_NOTE), "A");
+        EXPECT_EQ(Entries(window, IDC_NOTE).size(), 12);
+        EXPECT_EQ(Entries(window, IDC_OCTAVE),
+                  QStringList({"-2", "-1", "0", "1", "2", "3", "4", "5", "6", "7", "8"}));
+        EXPECT_EQ(Text(window, IDC_OCTAVE), "3");
+        EXPECT_EQ(window.GetCheck(IDC_YAMAHA), BST_CHECKED);
+        EXPECT_EQ(window.GetCheck(IDC_ROLAND), BST_UNCHECKED);
+        EXPECT_EQ(Focused(), window.Control(IDOK));
+        EXPECT_FALSE(window.windowIcon().isNull());
+        EXPECT_EQ(window.windowIcon().availableSizes().value(0), QSize(32, 32));
+        EXPECT_TRUE(Edit(window, IDC_TONE)->isReadOnly());
+        EXPECT_TRUE(Edit(window, IDC_CENT)->isReadOnly());
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST_F(CalculatorWindow, BoxesAreNamedAfterTheirCaptions) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        EXPECT_EQ(window.Control(IDC_VALUE)->accessibleName(), "Val.");
+        EXPECT_EQ(window.Control(IDC_REFERENCE)->accessibleName(), "Ref.");
+        EXPECT_EQ(window.Control(IDC_TONE)->accessibleName(), "Tone");
+        EXPECT_EQ(window.Control(IDC_CENT)->accessibleName(), "Cent");
+        EXPECT_EQ(window.Control(IDC_NOTE)->accessibleName(), "Tone");
+        EXPECT_EQ(window.Control(IDC_CENT_IN)->accessibleName(), "Cent");
+        EXPECT_EQ(window.Control(IDC_OCTAVE)->accessibleName(), "Oct");
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST_F(CalculatorWindow, TogglesSwitchTheNumbering) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        QTest::mouseClick(window.Control(IDC_ROLAND), Qt::LeftButton);
+        EXPECT_EQ(window.GetCheck(IDC_ROLAND), BST_CHECKED);
+        EXPECT_EQ(window.GetCheck(IDC_YAMAHA), BST_UNCHECKED);
+        EXPECT_EQ(Text(window, IDC_OCTAVE), "4");
+        EXPECT_EQ(Text(window, IDC_TONE), " C-1");
+        QTest::mouseClick(window.Control(IDC_YAMAHA), Qt::LeftButton);
+        QTest::mouseClick(window.Control(IDC_YAMAHA), Qt::LeftButton);
+        EXPECT_EQ(window.GetCheck(IDC_YAMAHA), BST_CHECKED)
+            << "a click on the pressed one keeps it";
+        EXPECT_EQ(window.GetCheck(IDC_ROLAND), BST_UNCHECKED);
+        EXPECT_EQ(Text(window, IDC_OCTAVE), "3");
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST_F(CalculatorWindow, BadTextGivesTheNoticeThenFocusAndRefill) {
+    CTuningDlg dialog;
+    QString notice;
+    Run(dialog, [this, &notice](QtDialogWindow& window) {
+        QLineEdit* value = Edit(window, IDC_VALUE);
+        value->setFocus();
+        value->selectAll();
+        QTest::keyClicks(value, "445Hz");
+        DismissNextMessageBox(&notice);
+        QTest::keyClick(value, Qt::Key_Return);
+        EXPECT_EQ(notice, "Please enter a number.");
+        EXPECT_EQ(window.focusWidget(), value);
+        EXPECT_EQ(value->text(), "0") << "refilled with the value in force";
+        EXPECT_EQ(value->selectedText(), value->text());
+        EXPECT_TRUE(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST_F(CalculatorWindow, CloseBoxEndsTheModalRun) {
+    CTuningDlg dialog;
+    const INT_PTR result = Run(dialog, [](QtDialogWindow& window) { window.close(); });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(CalculatorWindow, ApplicationRunsTheCalculatorAndEndsWithIt) {
+    CTuningApp app;
+    QtDialogWindow* seen = nullptr;
+    WhenNextDialogOpens([&seen](QtDialogWindow& window) {
+        seen = &window;
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_NE(seen, nullptr);
+    EXPECT_EQ(app.m_pMainWnd, nullptr) << "no reference to the closed dialog is left";
+}
+
+}  // namespace

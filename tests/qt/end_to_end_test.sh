@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Drives the real program as a person would, on a virtual X display: waits for the window,
+# types 445 into Val. and presses Enter, copies Tone and Cent out through the clipboard, takes a
+# screenshot, presses Escape and expects the program to end with status 0.
+# Usage: end_to_end_test.sh path/to/vardolin [screenshot.png]
+set -euo pipefail
+program=$1
+screenshot=${2:-}
+
+if [ -z "${VARDOLIN_E2E_INNER:-}" ]; then
+    export VARDOLIN_E2E_INNER=1
+    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+
+fail() {
+    echo "FAIL: $*" >&2
+    kill "$pid" 2>/dev/null || true
+    exit 1
+}
+
+copy_focused_box() {
+    xdotool key ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard
+}
+
+"$program" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --name '^Vardolin$' | head -n 1) || fail "no window"
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# The focus starts on the upper Calc; Ref. and then Val. follow in the tab order.
+xdotool key Tab Tab
+xdotool type --delay 40 445
+xdotool key Return
+sleep 0.3
+xdotool key Tab
+tone=$(copy_focused_box)
+xdotool key Tab
+cent=$(copy_focused_box)
+[ "$tone" = " A3" ] || fail "Tone shows '$tone', expected ' A3'"
+[ "$cent" = "19.5622" ] || fail "Cent shows '$cent', expected '19.5622'"
+
+if [ -n "$screenshot" ]; then
+    geometry=$(xdotool getwindowgeometry --shell "$window")
+    eval "$geometry"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
+fi
+
+xdotool key Escape
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running after Escape"
+wait "$pid" || fail "the program ended with status $?"
+echo "PASS: Tone '$tone', Cent '$cent', the program ended with status 0"

@@ -1,0 +1,82 @@
+#include "tests/qt/qt_harness.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+constexpr int kWatchdogMilliseconds = 10000;
+
+// Calls `action` once `ready` holds, looking again every few milliseconds.
+void WhenReady(std::function<bool()> ready, std::function<void()> action, int triesLeft = 500) {
+    QTimer::singleShot(10, [ready, action, triesLeft] {
+        if (ready()) {
+            action();
+        } else if (triesLeft > 0) {
+            WhenReady(ready, action, triesLeft - 1);
+        }
+    });
+}
+
+}  // namespace
+
+void QtDialogTest::SetUp() {
+    AfxSetWindowSystem(&windows);
+}
+
+void QtDialogTest::TearDown() {
+    AfxSetWindowSystem(nullptr);
+}
+
+INT_PTR QtDialogTest::Run(CDialog& dialog, Steps steps) {
+    WhenReady([this] { return windows.TopDialog() != nullptr && Top().isVisible(); },
+              [this, steps] {
+                  QtDialogWindow& window = Top();
+                  window.activateWindow();
+                  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+                  steps(window);
+              });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [this] {
+        ADD_FAILURE() << "a dialog was still open after the test's steps";
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* box = qobject_cast<QDialog*>(modal)) {
+                box->done(-1);
+            }
+            QApplication::processEvents();
+        }
+    });
+    watchdog.start(kWatchdogMilliseconds);
+    return dialog.DoModal();
+}
+
+void QtDialogTest::WhenNextDialogOpens(Steps steps) {
+    QtDialogWindow* current = windows.TopDialog();
+    WhenReady([this, current] { return windows.TopDialog() != current && Top().isVisible(); },
+              [this, steps] { steps(Top()); });
+}
+
+void QtDialogTest::DismissNextMessageBox(QString* text) {
+    WhenReady(
+        [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
+        [text] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            *text = box->text();
+            box->accept();
+        });
+}
+
+QLineEdit* QtDialogTest::Edit(QtDialogWindow& window, int id) {
+    return qobject_cast<QLineEdit*>(window.Control(id));
+}
+
+QString QtDialogTest::Text(QtDialogWindow& window, int id) {
+    return QString::fromStdString(window.GetItemText(id));
+}
+
+QWidget* QtDialogTest::Focused() {
+    return QApplication::focusWidget();
+}

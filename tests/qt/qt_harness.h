@@ -1,0 +1,39 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+
+#include "framework/dialog.h"
+#include "framework/qt/qt_dialog_window.h"
+#include "framework/qt/qt_window_system.h"
+
+// Runs dialogs modally on the Qt window system while a test plays the user's part. A dialog that
+// is still open after 10 s fails the test and is closed, so nothing hangs.
+class QtDialogTest : public ::testing::Test {
+protected:
+    using Steps = std::function<void(QtDialogWindow&)>;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs `dialog` modally; `steps` runs once its window is up. Returns what DoModal returned.
+    INT_PTR Run(CDialog& dialog, Steps steps);
+
+    // Plays `steps` in the next dialog that opens on top of the current one.
+    void WhenNextDialogOpens(Steps steps);
+
+    // Clicks OK on the next message box and returns its text through `text`.
+    void DismissNextMessageBox(QString* text);
+
+    // The innermost running dialog.
+    QtDialogWindow& Top() { return *windows.TopDialog(); }
+
+    static QLineEdit* Edit(QtDialogWindow& window, int id);
+    static QString Text(QtDialogWindow& window, int id);
+    static QWidget* Focused();
+
+    QtWindowSystem windows;
+};
