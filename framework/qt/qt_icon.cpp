@@ -1,10 +1,8 @@
 #include "framework/qt/qt_icon.h"
 
-#include <QImage>
-
 #include "framework/resources/icon_group.h"
 
-QPixmap PixmapFromIcon(HICON icon) {
+QImage ImageFromIcon(HICON icon) {
     if (icon == nullptr || icon->pixels.empty()) {
         return {};
     }
@@ -14,5 +12,10 @@ QPixmap PixmapFromIcon(HICON icon) {
             image.setPixel(x, y, icon->pixels[static_cast<std::size_t>(y) * icon->width + x]);
         }
     }
-    return QPixmap::fromImage(image);
+    return image;
+}
+
+QPixmap PixmapFromIcon(HICON icon) {
+    const QImage image = ImageFromIcon(icon);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 
 #include "framework/win_types.h"
 
-// A loaded icon as a Qt pixmap; an empty pixmap for no icon.
+// A loaded icon as a Qt image or pixmap; empty for no icon.
+QImage ImageFromIcon(HICON icon);
 QPixmap PixmapFromIcon(HICON icon);

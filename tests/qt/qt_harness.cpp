@@ -31,13 +31,7 @@ void QtDialogTest::TearDown() {
 }
 
 INT_PTR QtDialogTest::Run(CDialog& dialog, Steps steps) {
-    WhenReady([this] { return windows.TopDialog() != nullptr && Top().isVisible(); },
-              [this, steps] {
-                  QtDialogWindow& window = Top();
-                  window.activateWindow();
-                  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-                  steps(window);
-              });
+    WhenNextDialogOpens(std::move(steps));
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [this] {
@@ -56,7 +50,12 @@ INT_PTR QtDialogTest::Run(CDialog& dialog, Steps steps) {
 void QtDialogTest::WhenNextDialogOpens(Steps steps) {
     QtDialogWindow* current = windows.TopDialog();
     WhenReady([this, current] { return windows.TopDialog() != current && Top().isVisible(); },
-              [this, steps] { steps(Top()); });
+              [this, steps] {
+                  QtDialogWindow& window = Top();
+                  window.activateWindow();
+                  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+                  steps(window);
+              });
 }
 
 void QtDialogTest::DismissNextMessageBox(QString* text) {
