@@ -2,8 +2,8 @@
 // Usage: vardolin_icon_png OUTPUT.png
 #include <cstdio>
 
+#include "framework/icon.h"
 #include "framework/qt/qt_icon.h"
-#include "framework/resources/icon_group.h"
 #include "framework/resources/program_resources.h"
 #include "framework/resources/resource_module.h"
 #include "res/resource.h"

@@ -2,8 +2,8 @@
 
 #include "calculator/about_dlg.h"
 #include "framework/data_exchange.h"
+#include "framework/icon.h"
 #include "framework/paint_dc.h"
-#include "framework/resources/icon_group.h"
 #include "pitch/note_lookup.h"
 #include "pitch/note_naming.h"
 #include "pitch/pitch_table.h"

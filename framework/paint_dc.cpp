@@ -1,16 +1,21 @@
 #include "framework/paint_dc.h"
 
-#include "framework/resources/icon_group.h"
-
-BOOL CPaintDC::DrawIcon(int x, int y, HICON icon) {
-    DialogWindow* window = window_->GetDialogWindow();
-    if (window == nullptr || icon == nullptr) {
-        return FALSE;
+CPaintDC::CPaintDC(CWnd* window) : window_(window->GetDialogWindow()) {
+    if (window_ != nullptr) {
+        context_ = window_->BeginPaint();
     }
-    window->DrawIcon(x, y, icon);
-    return TRUE;
 }
 
-int GetSystemMetrics(int index) {
-    return index == SM_CXICON || index == SM_CYICON ? kLargeIconSize : 0;
+CPaintDC::~CPaintDC() {
+    if (window_ != nullptr) {
+        window_->EndPaint(context_);
+    }
+}
+
+BOOL CPaintDC::DrawIcon(int x, int y, HICON icon) {
+    if (window_ == nullptr || icon == nullptr) {
+        return FALSE;
+    }
+    window_->DrawIcon(context_, x, y, icon);
+    return TRUE;
 }

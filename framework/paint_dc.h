@@ -9,18 +9,20 @@ struct CRect : RECT {
     int Height() const { return bottom - top; }
 };
 
-// Drawing on a window while it handles WM_PAINT.
+// Drawing on a window while it handles WM_PAINT, from construction to destruction.
 class CPaintDC {
 public:
-    explicit CPaintDC(CWnd* window) : window_(window) {}
+    explicit CPaintDC(CWnd* window);
+    ~CPaintDC();
     CPaintDC(const CPaintDC&) = delete;
     CPaintDC& operator=(const CPaintDC&) = delete;
 
     BOOL DrawIcon(int x, int y, HICON icon);
 
     // The context as a message parameter (WM_ICONERASEBKGND).
-    WPARAM GetSafeHdc() const { return reinterpret_cast<WPARAM>(this); }
+    WPARAM GetSafeHdc() const { return context_; }
 
 private:
-    CWnd* window_;
+    DialogWindow* window_;
+    WPARAM context_ = 0;
 };

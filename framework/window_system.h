@@ -48,9 +48,14 @@ public:
 
     virtual bool IsIconic() const = 0;
 
-    // The client area, origin at its top left; drawing into it while a paint is under way.
+    // The client area, origin at its top left.
     virtual RECT GetClientRect() const = 0;
-    virtual void DrawIcon(int x, int y, HICON icon) = 0;
+
+    // A paint of the window while it handles WM_PAINT: the device context as a message
+    // parameter, drawing into it, and its end.
+    virtual WPARAM BeginPaint() = 0;
+    virtual void DrawIcon(WPARAM context, int x, int y, HICON icon) = 0;
+    virtual void EndPaint(WPARAM context) = 0;
 };
 
 // Shows dialogs: one implementation per window system.

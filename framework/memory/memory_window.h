@@ -91,7 +91,11 @@ public:
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return iconic_; }
     RECT GetClientRect() const override { return clientRect_; }
-    void DrawIcon(int x, int y, HICON icon) override { drawnIcons_.push_back({x, y, icon}); }
+    WPARAM BeginPaint() override { return ++paints_; }
+    void DrawIcon(WPARAM, int x, int y, HICON icon) override {
+        drawnIcons_.push_back({x, y, icon});
+    }
+    void EndPaint(WPARAM) override {}
 
 private:
     Control* FindControl(int id);
@@ -110,6 +114,7 @@ private:
     bool iconic_ = false;
     RECT clientRect_{0, 0, 0, 0};
     std::vector<DrawnIcon> drawnIcons_;
+    WPARAM paints_ = 0;
     std::vector<UINT> defaultHandled_;
 };
 

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "framework/icon.h"
 #include "framework/qt/qt_icon.h"
-#include "framework/resources/icon_group.h"
 
 namespace {
 

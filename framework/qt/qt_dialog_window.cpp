@@ -358,8 +358,9 @@ RECT QtDialogWindow::GetClientRect() const {
     return {0, 0, width(), height()};
 }
 
-void QtDialogWindow::DrawIcon(int x, int y, HICON icon) {
-    if (painter_ != nullptr) {
-        painter_->drawPixmap(x, y, PixmapFromIcon(icon));
+void QtDialogWindow::DrawIcon(WPARAM context, int x, int y, HICON icon) {
+    // The context is the painter of the paint event under way, if any.
+    if (auto* painter = reinterpret_cast<QPainter*>(context)) {
+        painter->drawPixmap(x, y, PixmapFromIcon(icon));
     }
 }

@@ -55,7 +55,9 @@ public:
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return isMinimized(); }
     RECT GetClientRect() const override;
-    void DrawIcon(int x, int y, HICON icon) override;
+    WPARAM BeginPaint() override { return reinterpret_cast<WPARAM>(painter_); }
+    void DrawIcon(WPARAM context, int x, int y, HICON icon) override;
+    void EndPaint(WPARAM) override {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

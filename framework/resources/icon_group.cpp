@@ -1,10 +1,6 @@
 #include "framework/resources/icon_group.h"
 
-#include <map>
-#include <memory>
-
 #include "framework/resources/byte_reader.h"
-#include "framework/resources/resource_module.h"
 
 namespace {
 
@@ -110,15 +106,4 @@ std::optional<IconImage> FindIconImage(const ResourceImage& image, std::uint16_t
     }
     const auto data = image.Find(ResourceType::Icon, *chosen);
     return data ? DecodeIconImage(*data) : std::nullopt;
-}
-
-HICON AfxLoadIcon(std::uint16_t id) {
-    static std::map<std::uint16_t, std::unique_ptr<IconImage>> loaded;
-    auto& slot = loaded[id];
-    if (!slot) {
-        if (auto icon = FindIconImage(AfxGetResourceImage(), id, kLargeIconSize)) {
-            slot = std::make_unique<IconImage>(std::move(*icon));
-        }
-    }
-    return slot.get();
 }

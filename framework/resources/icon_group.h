@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "framework/resources/resource_image.h"
-#include "framework/win_types.h"
 
 // One image of an icon as 0xAARRGGBB pixels, top row first.
 struct IconImage {
@@ -23,7 +22,3 @@ std::optional<IconImage> DecodeIconImage(std::span<const std::byte> bytes);
 
 // The image of icon group `id` whose size is `size` × `size`, or the group's first image.
 std::optional<IconImage> FindIconImage(const ResourceImage& image, std::uint16_t id, int size);
-
-// Icon group `id` of the program's resources at the large icon size, loaded once and kept for
-// the life of the program; null when there is none.
-HICON AfxLoadIcon(std::uint16_t id);

@@ -1,6 +1,6 @@
 #include "calculator/about_dlg.h"
-#include "framework/resources/icon_group.h"
 #include "tests/calculator/calculator_fixture.h"
+#include "tests/support/icon_size.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST_F(Calculator, BigAndSmallIconAreTheLargeNoteImage) {
     const HICON icon = ui().icon(ICON_BIG);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(ui().icon(ICON_SMALL), icon);
-    EXPECT_EQ(icon->width, 32);
+    EXPECT_EQ(IconWidth(icon), 32);
 }
 
 // Plays the user's part in the About box: records it and closes it with Escape.

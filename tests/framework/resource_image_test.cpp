@@ -9,6 +9,7 @@
 #include "framework/resources/resource_image.h"
 #include "framework/resources/resource_module.h"
 #include "framework/resources/string_table.h"
+#include "framework/win_types.h"
 #include "res/resource.h"
 
 namespace {
