@@ -1,26 +1,37 @@
-# Compiles a resource script with windres into a .res image and embeds that image in a static
-# library as AfxProgramResourceImage().
+# Compiles a resource script into a .res image and embeds that image in a static library as
+# AfxProgramResourceImage(). Debian's windres compiles it here and for mingw-w64; Visual Studio
+# builds use the platform's own resource compiler.
 
-find_program(VARDOLIN_WINDRES NAMES x86_64-w64-mingw32-windres i686-w64-mingw32-windres windres
-             REQUIRED)
-find_path(VARDOLIN_WINRES_INCLUDE winresrc.h
-          PATHS /usr/share/mingw-w64/include /usr/x86_64-w64-mingw32/include REQUIRED)
-find_program(VARDOLIN_CPP NAMES cpp REQUIRED)
+if(MSVC)
+    enable_language(RC)
+else()
+    find_program(VARDOLIN_WINDRES NAMES x86_64-w64-mingw32-windres i686-w64-mingw32-windres windres
+                 REQUIRED)
+    find_path(VARDOLIN_WINRES_INCLUDE winresrc.h
+              PATHS /usr/share/mingw-w64/include /usr/x86_64-w64-mingw32/include REQUIRED)
+    find_program(VARDOLIN_CPP NAMES cpp REQUIRED)
+endif()
 
 function(vardolin_add_resource_library target script)
     cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
     get_filename_component(script_dir ${script} DIRECTORY)
     set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}.res)
     set(cpp ${CMAKE_CURRENT_BINARY_DIR}/${target}_image.cpp)
-    # The host preprocessor reads the Windows resource headers as the resource compiler would.
+    if(MSVC)
+        set(compile ${CMAKE_RC_COMPILER} /nologo /I ${script_dir} /fo ${res} ${script})
+    else()
+        # The host preprocessor reads the Windows resource headers as the resource compiler
+        # would.
+        set(compile ${VARDOLIN_WINDRES}
+                    --preprocessor=${VARDOLIN_CPP}
+                    --preprocessor-arg=-E --preprocessor-arg=-xc
+                    --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32
+                    -I ${VARDOLIN_WINRES_INCLUDE} -I ${script_dir}
+                    -O res -i ${script} -o ${res})
+    endif()
     add_custom_command(
         OUTPUT ${res}
-        COMMAND ${VARDOLIN_WINDRES}
-                --preprocessor=${VARDOLIN_CPP}
-                --preprocessor-arg=-E --preprocessor-arg=-xc
-                --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32
-                -I ${VARDOLIN_WINRES_INCLUDE} -I ${script_dir}
-                -O res -i ${script} -o ${res}
+        COMMAND ${compile}
         DEPENDS ${script} ${ARG_DEPENDS}
         WORKING_DIRECTORY ${script_dir}
         COMMENT "Compiling resources ${script}"
@@ -34,5 +45,24 @@ function(vardolin_add_resource_library target script)
         VERBATIM)
     add_library(${target} STATIC ${cpp})
     target_link_libraries(${target} PUBLIC framework)
-    set_target_properties(${target} PROPERTIES VARDOLIN_RES_FILE ${res})
+
+    # On Windows the same resources are also the executable's own, for the platform to find.
+    if(MSVC)
+        # The linker takes a .res as it is.
+        set(object ${res})
+    elseif(WIN32)
+        set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_native.o)
+        add_custom_command(
+            OUTPUT ${object}
+            COMMAND ${VARDOLIN_WINDRES} -J res -O coff -i ${res} -o ${object}
+            DEPENDS ${res}
+            COMMENT "Converting ${target}.res for the executable"
+            VERBATIM)
+    endif()
+    if(WIN32)
+        add_library(${target}_native INTERFACE)
+        add_custom_target(${target}_native_object DEPENDS ${object})
+        add_dependencies(${target}_native ${target}_native_object)
+        target_link_libraries(${target}_native INTERFACE ${object})
+    endif()
 endfunction()

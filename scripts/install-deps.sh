@@ -4,10 +4,11 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format python3
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev googletest
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    xvfb xauth xdotool xclip x11-utils imagemagick locales
+    xvfb xauth xdotool xclip x11-utils imagemagick locales fonts-dejavu-core
+    g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()

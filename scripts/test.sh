@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite: unit and widget
 # tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, the end-to-end test
-# under Xvfb, the fuzzers for a bounded time and the format check.
+# under Xvfb, the fuzzers for a bounded time, the format check, and the Windows program built
+# with mingw-w64 and tested under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -40,5 +41,12 @@ for fuzzer in float_text_fuzz resource_fuzz calculator_fuzz; do
     }
     grep -E 'stat::number_of_executed_units' "build-fuzz/$fuzzer.log" | sed "s/^/$fuzzer: /"
 done
+
+echo "== Windows program (mingw-w64, under Wine)"
+cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON
+cmake --build build-win -j "$jobs"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+xvfb-run -a -s "-screen 0 800x600x24" ctest --test-dir build-win --output-on-failure
 
 echo "All tests passed."

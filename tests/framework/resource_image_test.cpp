@@ -14,11 +14,11 @@
 
 namespace {
 
-constexpr std::uint32_t WS_CHILD_VISIBLE = 0x50000000;
-constexpr std::uint32_t WS_TABSTOP = 0x00010000;
-constexpr std::uint32_t WS_GROUP = 0x00020000;
-constexpr std::uint32_t WS_VSCROLL = 0x00200000;
-constexpr std::uint32_t WS_EX_STATICEDGE = 0x00020000;
+constexpr std::uint32_t kChildVisible = 0x50000000;
+constexpr std::uint32_t kTabStop = 0x00010000;
+constexpr std::uint32_t kGroup = 0x00020000;
+constexpr std::uint32_t kVScroll = 0x00200000;
+constexpr std::uint32_t kStaticEdge = 0x00020000;
 constexpr std::uint16_t kEnglishUs = 0x0409;
 constexpr std::uint16_t kGerman = 0x0407;
 
@@ -58,18 +58,18 @@ TEST(CalculatorTemplate, HasTheWindowAttributes) {
 
 TEST(CalculatorTemplate, HasTheControlsInTabOrder) {
     using enum ControlClass;
-    const std::uint32_t edit = 0x0080 | WS_TABSTOP;  // ES_AUTOHSCROLL
+    const std::uint32_t edit = 0x0080 | kTabStop;  // ES_AUTOHSCROLL
     const std::uint32_t readOnly = edit | 0x0800;
-    const std::uint32_t label = WS_GROUP;  // SS_LEFT
-    const std::uint32_t toggle = 0x0003 | 0x1000 | 0x8000 | WS_TABSTOP;
-    const std::uint32_t list = 0x0003 | WS_VSCROLL | WS_TABSTOP;
+    const std::uint32_t label = kGroup;  // SS_LEFT
+    const std::uint32_t toggle = 0x0003 | 0x1000 | 0x8000 | kTabStop;
+    const std::uint32_t list = 0x0003 | kVScroll | kTabStop;
     const std::uint32_t etched = 0x0010;
     const ExpectedControl expected[] = {
-        {IDOK, Button, "Calc", 85, 40, 38, 14, 0x0001 | WS_TABSTOP, 0},
-        {IDC_REFERENCE, Edit, "", 28, 21, 40, 12, edit, WS_EX_STATICEDGE},
-        {IDC_VALUE, Edit, "", 28, 7, 40, 12, edit, WS_EX_STATICEDGE},
-        {IDC_TONE, Edit, "", 28, 40, 40, 12, readOnly, WS_EX_STATICEDGE},
-        {IDC_CENT, Edit, "", 28, 54, 40, 14, readOnly, WS_EX_STATICEDGE},
+        {IDOK, Button, "Calc", 85, 40, 38, 14, 0x0001 | kTabStop, 0},
+        {IDC_REFERENCE, Edit, "", 28, 21, 40, 12, edit, kStaticEdge},
+        {IDC_VALUE, Edit, "", 28, 7, 40, 12, edit, kStaticEdge},
+        {IDC_TONE, Edit, "", 28, 40, 40, 12, readOnly, kStaticEdge},
+        {IDC_CENT, Edit, "", 28, 54, 40, 14, readOnly, kStaticEdge},
         {-1, Static, "Ref.:", 8, 24, 16, 8, label, 0},
         {-1, Static, "Val.:", 7, 10, 15, 8, label, 0},
         {-1, Static, "Tone:", 7, 42, 20, 8, label, 0},
@@ -79,11 +79,11 @@ TEST(CalculatorTemplate, HasTheControlsInTabOrder) {
         {IDC_ROLAND, Button, "Roland", 86, 10, 39, 10, toggle, 0},
         {IDC_YAMAHA, Button, "Yamaha", 86, 21, 39, 10, toggle, 0},
         {IDC_NOTE, ComboBox, "", 25, 74, 41, 61, list, 0},
-        {IDC_CENT_IN, Edit, "", 26, 88, 40, 12, edit, WS_EX_STATICEDGE},
+        {IDC_CENT_IN, Edit, "", 26, 88, 40, 12, edit, kStaticEdge},
         {-1, Static, "", 7, 70, 123, 1, etched, 0},
         {-1, Static, "Tone:", 6, 76, 20, 8, label, 0},
         {-1, Static, "Cent:", 6, 90, 18, 8, label, 0},
-        {IDC_CALC_FREQ, Button, "Calc", 85, 89, 38, 14, WS_TABSTOP, 0},
+        {IDC_CALC_FREQ, Button, "Calc", 85, 89, 38, 14, kTabStop, 0},
         {-1, Static, "Oct:", 75, 76, 14, 8, label, 0},
         {IDC_OCTAVE, ComboBox, "", 90, 74, 34, 111, list, 0},
         {-1, Static, "", 6, 36, 123, 1, etched, 0},
@@ -101,7 +101,7 @@ TEST(CalculatorTemplate, HasTheControlsInTabOrder) {
         EXPECT_EQ(control.y, want.y);
         EXPECT_EQ(control.cx, want.cx);
         EXPECT_EQ(control.cy, want.cy);
-        EXPECT_EQ(control.style, WS_CHILD_VISIBLE | want.style);
+        EXPECT_EQ(control.style, kChildVisible | want.style);
         EXPECT_EQ(control.exStyle, want.exStyle);
     }
 }
@@ -135,13 +135,13 @@ TEST(AboutTemplate, IsAClassicDialogWithIconTextsAndOk) {
     const DialogControl& icon = dialog.controls[0];
     EXPECT_TRUE(icon.IsClass(ControlClass::Static));
     EXPECT_EQ(icon.title.ordinal, IDR_MAINFRAME);
-    EXPECT_EQ(icon.style, WS_CHILD_VISIBLE | 0x0003u);  // SS_ICON
+    EXPECT_EQ(icon.style, kChildVisible | 0x0003u);  // SS_ICON
     EXPECT_EQ(std::tuple(icon.x, icon.y, icon.cx, icon.cy), std::tuple(7, 13, 21, 20));
     EXPECT_EQ(dialog.controls[1].title.text, "Vardolin Version 0.1");
-    EXPECT_EQ(dialog.controls[1].style, WS_CHILD_VISIBLE | WS_GROUP | 0x0080u);  // SS_NOPREFIX
+    EXPECT_EQ(dialog.controls[1].style, kChildVisible | kGroup | 0x0080u);  // SS_NOPREFIX
     EXPECT_NE(dialog.controls[2].title.text.find("2005"), std::string::npos);
     EXPECT_EQ(dialog.controls[3].id, IDOK);
-    EXPECT_EQ(dialog.controls[3].style, WS_CHILD_VISIBLE | WS_GROUP | WS_TABSTOP | 0x0001u);
+    EXPECT_EQ(dialog.controls[3].style, kChildVisible | kGroup | kTabStop | 0x0001u);
 }
 
 TEST(ProgramResources, HoldTheAboutItemTextAndTheNoteIcon) {

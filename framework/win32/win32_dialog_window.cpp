@@ -1,0 +1,130 @@
+#include "framework/win32/win32_dialog_window.h"
+
+#include <vector>
+
+namespace {
+
+// The notice for a box that does not hold a number.
+constexpr char kNumberExpected[] = "Please enter a number.";
+
+}  // namespace
+
+Win32DialogWindow::Win32DialogWindow(HWND window, WNDPROC platformProcedure, CDialog& dialog)
+    : hwnd_(window), platformProcedure_(platformProcedure), dialog_(dialog) {}
+
+LRESULT Win32DialogWindow::SendItemMessage(int id, UINT message, WPARAM wParam,
+                                           LPARAM lParam) const {
+    return SendDlgItemMessageA(hwnd_, id, message, wParam, lParam);
+}
+
+std::string Win32DialogWindow::GetItemText(int id) const {
+    const HWND item = GetDlgItem(hwnd_, id);
+    if (item == nullptr) {
+        return {};
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1);
+    const int length = GetWindowTextA(item, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+void Win32DialogWindow::SetItemText(int id, const std::string& text) {
+    const HWND item = GetDlgItem(hwnd_, id);
+    if (item == nullptr) {
+        return;
+    }
+    // A focused box whose whole text is selected (as after the number notice) stays so, ready
+    // for the user to type over.
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(item, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const bool allSelected = GetFocus() == item && start == 0 && end > 0 &&
+                             static_cast<int>(end) == GetWindowTextLengthA(item);
+    SetWindowTextA(item, text.c_str());
+    if (allSelected) {
+        SendMessageA(item, EM_SETSEL, 0, -1);
+    }
+}
+
+int Win32DialogWindow::GetCheck(int id) const {
+    return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED;
+}
+
+void Win32DialogWindow::SetCheck(int id, int state) {
+    CheckDlgButton(hwnd_, id, state == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int Win32DialogWindow::GetCurSel(int id) const {
+    return static_cast<int>(SendItemMessage(id, CB_GETCURSEL));
+}
+
+int Win32DialogWindow::SetCurSel(int id, int index) {
+    return static_cast<int>(SendItemMessage(id, CB_SETCURSEL, static_cast<WPARAM>(index)));
+}
+
+void Win32DialogWindow::ResetContent(int id) {
+    SendItemMessage(id, CB_RESETCONTENT);
+}
+
+int Win32DialogWindow::AddString(int id, const std::string& text) {
+    return static_cast<int>(
+        SendItemMessage(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void Win32DialogWindow::NotifyNumberExpected(int id) {
+    char caption[256] = {};
+    GetWindowTextA(hwnd_, caption, sizeof caption);
+    MessageBoxA(hwnd_, kNumberExpected, caption, MB_OK | MB_ICONEXCLAMATION);
+    if (const HWND box = GetDlgItem(hwnd_, id)) {
+        SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        SendMessageA(box, EM_SETSEL, 0, -1);
+    }
+}
+
+void Win32DialogWindow::EndDialog(int result) {
+    ::EndDialog(hwnd_, result);
+}
+
+bool Win32DialogWindow::HasSystemMenu() const {
+    return GetSystemMenu(hwnd_, FALSE) != nullptr;
+}
+
+void Win32DialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) {
+    if (const HMENU menu = GetSystemMenu(hwnd_, FALSE)) {
+        AppendMenuA(menu, flags, id, (flags & MF_SEPARATOR) ? nullptr : text.c_str());
+    }
+}
+
+void Win32DialogWindow::SetIcon(HICON icon, WPARAM size) {
+    SendMessageA(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+}
+
+LRESULT Win32DialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) {
+    // F1 in a dialog: the platform asks for help; the framework's answer is its help command.
+    if (message == WM_HELP) {
+        dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0));
+        return TRUE;
+    }
+    return CallWindowProcA(platformProcedure_, hwnd_, message, wParam, lParam);
+}
+
+bool Win32DialogWindow::IsIconic() const {
+    return ::IsIconic(hwnd_) != FALSE;
+}
+
+RECT Win32DialogWindow::GetClientRect() const {
+    RECT rect{};
+    ::GetClientRect(hwnd_, &rect);
+    return rect;
+}
+
+WPARAM Win32DialogWindow::BeginPaint() {
+    return reinterpret_cast<WPARAM>(::BeginPaint(hwnd_, &paint_));
+}
+
+void Win32DialogWindow::DrawIcon(WPARAM context, int x, int y, HICON icon) {
+    ::DrawIcon(reinterpret_cast<HDC>(context), x, y, icon);
+}
+
+void Win32DialogWindow::EndPaint(WPARAM) {
+    ::EndPaint(hwnd_, &paint_);
+}

@@ -1,0 +1,5 @@
+#include "framework/icon.h"
+
+HICON AfxLoadIcon(std::uint16_t id) {
+    return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+}

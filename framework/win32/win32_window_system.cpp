@@ -1,0 +1,83 @@
+#include "framework/win32/win32_window_system.h"
+
+#include <memory>
+
+#include "framework/win32/win32_dialog_window.h"
+
+namespace {
+
+// What one modal run hands from DialogBoxParam to its window.
+struct ModalRun {
+    CDialog& dialog;
+    std::unique_ptr<Win32DialogWindow> window;
+};
+
+Win32DialogWindow* WindowOf(HWND hwnd) {
+    return reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+// The window procedure of every running dialog: its message maps first, then the platform.
+LRESULT CALLBACK RouteThroughMessageMaps(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Win32DialogWindow* window = WindowOf(hwnd);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        return window != nullptr ? window->HandleByDefault(message, wParam, lParam)
+                                 : DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    return window->dialog().SendMessage(message, wParam, lParam);
+}
+
+// Centres a dialog that its initialisation did not move: over its owner, or on the work area of
+// its screen when it has none.
+void CentreIfNotMoved(HWND hwnd, const RECT& before) {
+    RECT now{};
+    GetWindowRect(hwnd, &now);
+    if (now.left != before.left || now.top != before.top) {
+        return;
+    }
+    RECT area{};
+    const HWND owner = GetWindow(hwnd, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner)) {
+        GetWindowRect(owner, &area);
+    } else {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        area = monitor.rcWork;
+    }
+    const int x = area.left + (area.right - area.left - (now.right - now.left)) / 2;
+    const int y = area.top + (area.bottom - area.top - (now.bottom - now.top)) / 2;
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The dialog procedure the platform calls: it sets the routing up on WM_INITDIALOG and leaves
+// everything else to the platform's default dialog handling.
+INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG) {
+        return FALSE;
+    }
+    auto* run = reinterpret_cast<ModalRun*>(lParam);
+    const auto platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    run->window = std::make_unique<Win32DialogWindow>(hwnd, platform, run->dialog);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(run->window.get()));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RouteThroughMessageMaps));
+    RECT before{};
+    GetWindowRect(hwnd, &before);
+    const BOOL focusFirstControl = run->dialog.InitializeWindow(*run->window);
+    CentreIfNotMoved(hwnd, before);
+    return focusFirstControl;
+}
+
+}  // namespace
+
+INT_PTR Win32WindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate&,
+                                          DialogWindow* owner) {
+    auto* ownerWindow = dynamic_cast<Win32DialogWindow*>(owner);
+    ModalRun run{dialog, nullptr};
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialog.GetTemplateId()),
+                        ownerWindow != nullptr ? ownerWindow->hwnd() : nullptr, &DialogProcedure,
+                        reinterpret_cast<LPARAM>(&run));
+    dialog.DetachWindow();
+    return result;
+}

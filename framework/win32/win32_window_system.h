@@ -1,0 +1,11 @@
+#pragma once
+
+#include "framework/window_system.h"
+
+// Runs dialogs with the platform's modal dialog call on the templates in the executable's
+// resources.
+class Win32WindowSystem : public WindowSystem {
+public:
+    INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
+                           DialogWindow* owner) override;
+};
