@@ -65,6 +65,17 @@ TEST(Win32Calculator, BigAndSmallIconAreTheSameHandle) {
     });
 }
 
+TEST(Win32Calculator, MinimisedWindowDragsTheProgramIcon) {
+    RunCalculator([](HWND dialog) {
+        SendMessageA(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(IsIconic(dialog));
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(SendMessageA(dialog, WM_QUERYDRAGICON, 0, 0),
+                  SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
 TEST(Win32Calculator, OpensCentredWithTheFocusOnCalc) {
     RunCalculator([](HWND dialog) {
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
