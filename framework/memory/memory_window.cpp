@@ -1,21 +1,5 @@
 #include "framework/memory/memory_window.h"
 
-namespace {
-
-constexpr std::uint32_t kButtonTypeMask = 0x0F;
-constexpr std::uint32_t kAutoCheckBox = 0x03;
-constexpr std::uint32_t kAutoRadioButton = 0x09;
-constexpr std::uint32_t kAuto3State = 0x06;
-constexpr std::uint32_t kEditReadOnly = 0x0800;
-
-bool IsAutoToggle(const DialogControl& control) {
-    const std::uint32_t type = control.style & kButtonTypeMask;
-    return control.IsClass(ControlClass::Button) &&
-           (type == kAutoCheckBox || type == kAuto3State || type == kAutoRadioButton);
-}
-
-}  // namespace
-
 MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
     : dialog_(dialog), caption_(dialogTemplate.caption) {
     for (const DialogControl& source : dialogTemplate.controls) {
@@ -30,9 +14,8 @@ MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& di
     }
     if (dialog_.InitializeWindow(*this)) {
         // The first control that takes the focus, in template order.
-        constexpr std::uint32_t kTabStop = 0x00010000;
         for (const DialogControl& source : dialogTemplate.controls) {
-            if (source.style & kTabStop) {
+            if (source.IsTabStop()) {
                 focus_ = source.id;
                 break;
             }
@@ -63,7 +46,7 @@ MemoryDialogWindow::Control* MemoryDialogWindow::FindList(int id) {
 bool MemoryDialogWindow::Type(int id, const std::string& text) {
     Control* control = FindControl(id);
     if (control == nullptr || !control->source.IsClass(ControlClass::Edit) ||
-        (control->source.style & kEditReadOnly)) {
+        (control->source.style & template_style::EditReadOnly)) {
         return false;
     }
     control->text = text;
@@ -72,7 +55,7 @@ bool MemoryDialogWindow::Type(int id, const std::string& text) {
 }
 
 void MemoryDialogWindow::Click(int id) {
-    if (Control* control = FindControl(id); control != nullptr && IsAutoToggle(control->source)) {
+    if (Control* control = FindControl(id); control != nullptr && control->source.IsAutoToggle()) {
         control->check = control->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     }
     dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED));

@@ -14,31 +14,7 @@
 
 namespace {
 
-constexpr std::uint32_t kTabStop = 0x00010000;
-constexpr std::uint32_t kDisabled = 0x08000000;
-constexpr std::uint32_t kVisible = 0x10000000;
-
-constexpr std::uint32_t kButtonType = 0x0F;
-constexpr std::uint32_t kDefPushButton = 0x01;
-constexpr std::uint32_t kCheckBox = 0x02;
-constexpr std::uint32_t kAutoCheckBox = 0x03;
-constexpr std::uint32_t kAuto3State = 0x06;
-constexpr std::uint32_t kRadioButton = 0x04;
-constexpr std::uint32_t kAutoRadioButton = 0x09;
-constexpr std::uint32_t kPushLike = 0x1000;
-constexpr std::uint32_t kFlat = 0x8000;
-
-constexpr std::uint32_t kEditCenter = 0x0001;
-constexpr std::uint32_t kEditRight = 0x0002;
-constexpr std::uint32_t kEditReadOnly = 0x0800;
-
-constexpr std::uint32_t kStaticType = 0x1F;
-constexpr std::uint32_t kStaticCenter = 0x01;
-constexpr std::uint32_t kStaticRight = 0x02;
-constexpr std::uint32_t kStaticIcon = 0x03;
-constexpr std::uint32_t kStaticEtchedHorizontal = 0x10;
-constexpr std::uint32_t kStaticEtchedVertical = 0x11;
-constexpr std::uint32_t kStaticNoPrefix = 0x80;
+using namespace template_style;
 
 QString Text(const DialogControl& control) {
     return QString::fromStdString(control.title.text);
@@ -50,27 +26,25 @@ constexpr char kFlatToggleStyle[] =
     "QPushButton:checked { background: palette(dark); color: palette(bright-text); }";
 
 BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
-    const std::uint32_t type = control.style & kButtonType;
-    const bool toggle = type == kCheckBox || type == kAutoCheckBox || type == kAuto3State ||
-                        type == kRadioButton || type == kAutoRadioButton;
-    if (!toggle) {
+    const std::uint32_t type = control.style & ButtonType;
+    if (!control.IsToggle()) {
         auto* button = new QPushButton(Text(control), parent);
         // The dialog manager below decides what Enter presses, not Qt's default buttons.
         button->setAutoDefault(false);
         button->setDefault(false);
-        button->setProperty("defaultButton", type == kDefPushButton);
+        button->setProperty("defaultButton", type == DefPushButton);
         return {button, ControlKind::PushButton};
     }
-    if (control.style & kPushLike) {
+    if (control.style & PushLike) {
         auto* button = new QPushButton(Text(control), parent);
         button->setCheckable(true);
         button->setAutoDefault(false);
-        if (control.style & kFlat) {
+        if (control.style & Flat) {
             button->setStyleSheet(kFlatToggleStyle);
         }
         return {button, ControlKind::Toggle};
     }
-    if (type == kRadioButton || type == kAutoRadioButton) {
+    if (type == RadioButton || type == AutoRadioButton) {
         return {new QRadioButton(Text(control), parent), ControlKind::Toggle};
     }
     return {new QCheckBox(Text(control), parent), ControlKind::Toggle};
@@ -78,10 +52,10 @@ BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
 
 BuiltControl BuildEdit(const DialogControl& control, QWidget* parent) {
     auto* edit = new QLineEdit(Text(control), parent);
-    edit->setReadOnly(control.style & kEditReadOnly);
-    if (control.style & kEditRight) {
+    edit->setReadOnly(control.style & EditReadOnly);
+    if (control.style & EditRight) {
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    } else if (control.style & kEditCenter) {
+    } else if (control.style & EditCenter) {
         edit->setAlignment(Qt::AlignCenter);
     }
     edit->setTextMargins(1, 0, 1, 0);
@@ -89,15 +63,15 @@ BuiltControl BuildEdit(const DialogControl& control, QWidget* parent) {
 }
 
 BuiltControl BuildStatic(const DialogControl& control, QWidget* parent) {
-    const std::uint32_t type = control.style & kStaticType;
-    if (type == kStaticEtchedHorizontal || type == kStaticEtchedVertical) {
+    const std::uint32_t type = control.style & StaticType;
+    if (type == StaticEtchedHorizontal || type == StaticEtchedVertical) {
         auto* line = new QFrame(parent);
-        line->setFrameShape(type == kStaticEtchedHorizontal ? QFrame::HLine : QFrame::VLine);
+        line->setFrameShape(type == StaticEtchedHorizontal ? QFrame::HLine : QFrame::VLine);
         line->setFrameShadow(QFrame::Sunken);
         return {line, ControlKind::Static};
     }
     auto* label = new QLabel(parent);
-    if (type == kStaticIcon) {
+    if (type == StaticIcon) {
         const HICON icon = control.title.ordinal ? AfxLoadIcon(*control.title.ordinal) : nullptr;
         label->setPixmap(PixmapFromIcon(icon));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -105,11 +79,11 @@ BuiltControl BuildStatic(const DialogControl& control, QWidget* parent) {
     }
     label->setText(StaticText(control.title.text, control.style));
     label->setTextFormat(Qt::PlainText);
-    const Qt::Alignment horizontal = type == kStaticCenter  ? Qt::AlignHCenter
-                                     : type == kStaticRight ? Qt::AlignRight
-                                                            : Qt::AlignLeft;
+    const Qt::Alignment horizontal = type == StaticCenter  ? Qt::AlignHCenter
+                                     : type == StaticRight ? Qt::AlignRight
+                                                           : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
-    label->setWordWrap(type == 0 || type == kStaticCenter || type == kStaticRight);
+    label->setWordWrap(type == 0 || type == StaticCenter || type == StaticRight);
     return {label, ControlKind::Static};
 }
 
@@ -123,7 +97,7 @@ BuiltControl BuildComboBox(QWidget* parent) {
 
 QString StaticText(const std::string& text, std::uint32_t style) {
     const QString raw = QString::fromStdString(text);
-    if (style & kStaticNoPrefix) {
+    if (style & StaticNoPrefix) {
         return raw;
     }
     QString shown;
@@ -160,11 +134,11 @@ BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
     }
     built.widget->setGeometry(geometry);
     built.widget->setProperty(kControlIdProperty, control.id);
-    built.widget->setFocusPolicy(control.style & kTabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    built.widget->setFocusPolicy(control.IsTabStop() ? Qt::StrongFocus : Qt::ClickFocus);
     if (built.kind == ControlKind::Static) {
         built.widget->setFocusPolicy(Qt::NoFocus);
     }
-    built.widget->setEnabled(!(control.style & kDisabled));
-    built.widget->setVisible(control.style & kVisible);
+    built.widget->setEnabled(!(control.style & Disabled));
+    built.widget->setVisible(control.style & Visible);
     return built;
 }

@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr std::uint32_t kSysMenu = 0x00080000;
-constexpr std::uint32_t kMinimizeBox = 0x00020000;
-constexpr std::uint32_t kTabStop = 0x00010000;
+using template_style::MinimizeBox;
+using template_style::SysMenu;
+
 constexpr UINT kRestore = 0xF120;
 
 // The notice for a box that does not hold a number.
@@ -29,10 +29,10 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& dialogTemplate, bool owned) {
     // An owned dialog stays over its owner; one without an owner has its own task-bar entry.
     Qt::WindowFlags flags =
         (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (dialogTemplate.style & kSysMenu) {
+    if (dialogTemplate.style & SysMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
-    if (dialogTemplate.style & kMinimizeBox) {
+    if (dialogTemplate.style & MinimizeBox) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
     return flags;
@@ -48,7 +48,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
                                QWidget* owner)
     : QDialog(owner, FlagsFor(dialogTemplate, owner != nullptr)),
       dialog_(dialog),
-      hasSystemMenu_(dialogTemplate.style & kSysMenu) {
+      hasSystemMenu_(dialogTemplate.style & SysMenu) {
     setWindowTitle(QString::fromStdString(dialogTemplate.caption));
     setFont(TemplateFont(dialogTemplate.pointSize, dialogTemplate.weight, dialogTemplate.italic));
     const DialogBaseUnits units = DialogBaseUnits::Of(font());
@@ -59,7 +59,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
         if (control.id != -1) {
             controls_.emplace(control.id, built);
         }
-        if ((control.style & kTabStop) && built.kind != ControlKind::Static) {
+        if (control.IsTabStop() && built.kind != ControlKind::Static) {
             if (!tabStops_.empty()) {
                 setTabOrder(tabStops_.back(), built.widget);
             }
@@ -72,7 +72,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     }
     NameBoxesAfterTheirCaptions(dialogTemplate);
 
-    if (dialogTemplate.style & kMinimizeBox) {
+    if (dialogTemplate.style & MinimizeBox) {
         windowMenu_.addAction(tr("Minimize"))->setData(SC_MINIMIZE);
     }
     if (hasSystemMenu_) {

@@ -68,6 +68,20 @@ DialogControl ReadControl(ByteReader& reader, bool extended) {
 
 }  // namespace
 
+bool DialogControl::IsToggle() const {
+    using namespace template_style;
+    const std::uint32_t type = style & ButtonType;
+    return IsClass(ControlClass::Button) &&
+           (type == CheckBox || type == AutoCheckBox || type == Auto3State || type == RadioButton ||
+            type == AutoRadioButton);
+}
+
+bool DialogControl::IsAutoToggle() const {
+    using namespace template_style;
+    const std::uint32_t type = style & ButtonType;
+    return IsToggle() && (type == AutoCheckBox || type == Auto3State || type == AutoRadioButton);
+}
+
 std::optional<DialogTemplate> ParseDialogTemplate(std::span<const std::byte> bytes) {
     ByteReader reader(bytes);
     DialogTemplate dialog;

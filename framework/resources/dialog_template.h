@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/resources/template_styles.h"
+
 // A dialog or control's text or class: a name, or a resource number (a static icon's image,
 // a predefined control class).
 struct TemplateText {
@@ -37,6 +39,14 @@ struct DialogControl {
     bool IsClass(ControlClass kind) const {
         return windowClass.ordinal == static_cast<std::uint16_t>(kind);
     }
+
+    // Whether Tab stops at the control.
+    bool IsTabStop() const { return (style & template_style::TabStop) != 0; }
+
+    // Whether the control is a check box or radio button that the window system toggles
+    // itself when clicked (the program is told afterwards).
+    bool IsToggle() const;
+    bool IsAutoToggle() const;
 };
 
 // A DIALOG or DIALOGEX template as a resource compiler writes it.

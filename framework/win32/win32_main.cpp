@@ -1,8 +1,6 @@
-// The start-up of a program on USER32: the program's resources, the window system, then the
-// application object. The command line is not read.
-#include "framework/app.h"
-#include "framework/resources/program_resources.h"
-#include "framework/resources/resource_module.h"
+// The entry point of a program on USER32: the window system, then the framework's main routine.
+// The command line is not read.
+#include "framework/startup.h"
 #include "framework/win32/win32_window_system.h"
 
 // The pitch arithmetic relies on double precision (a 53-bit significand). x86-64 computes in
@@ -23,12 +21,6 @@ static const unsigned doublePrecision = _controlfp(_PC_53, _MCW_PC);
 #endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    if (!AfxSetResourceImage(AfxProgramResourceImage())) {
-        return 1;
-    }
     Win32WindowSystem windowSystem;
-    AfxSetWindowSystem(&windowSystem);
-    const int status = AfxRunApplication();
-    AfxSetWindowSystem(nullptr);
-    return status;
+    return AfxWinMain(windowSystem);
 }
