@@ -29,6 +29,10 @@ struct Analysis {
     const char* cent;
 };
 
+void PrintTo(const Analysis& row, std::ostream* out) {
+    *out << "Ref. " << row.reference << ", Val. " << row.value;
+}
+
 class CalculatorAnalysis : public Calculator, public ::testing::WithParamInterface<Analysis> {};
 
 TEST_P(CalculatorAnalysis, ShowsNoteAndDeviation) {
@@ -101,6 +105,11 @@ struct Synthesis {
     const char* cents;
     const char* value;
 };
+
+void PrintTo(const Synthesis& row, std::ostream* out) {
+    *out << "note " << row.note << ", octave " << row.octavePosition << ", " << row.cents
+         << " cents";
+}
 
 class CalculatorSynthesis : public Calculator, public ::testing::WithParamInterface<Synthesis> {};
 

@@ -71,6 +71,10 @@ struct MinimisedPaint {
     int y;
 };
 
+void PrintTo(const MinimisedPaint& row, std::ostream* out) {
+    *out << "client " << row.client.right << " x " << row.client.bottom;
+}
+
 class CalculatorMinimised : public Calculator,
                             public ::testing::WithParamInterface<MinimisedPaint> {};
 

@@ -13,6 +13,10 @@ struct Written {
     const char* text;
 };
 
+void PrintTo(const Written& row, std::ostream* out) {
+    *out << row.text;
+}
+
 class FloatTextWriting : public ::testing::TestWithParam<Written> {};
 
 TEST_P(FloatTextWriting, UsesSixSignificantDigits) {
@@ -33,6 +37,10 @@ struct Read {
     const char* text;
     float value;
 };
+
+void PrintTo(const Read& row, std::ostream* out) {
+    *out << '"' << row.text << '"';
+}
 
 class FloatTextReading : public ::testing::TestWithParam<Read> {};
 

@@ -8,6 +8,10 @@ struct Label {
     const char* label;
 };
 
+void PrintTo(const Label& row, std::ostream* out) {
+    *out << "note " << row.note << ", offset " << row.octaveOffset;
+}
+
 class NoteLabel : public ::testing::TestWithParam<Label> {};
 
 TEST_P(NoteLabel, IsNameThenOctaveNumber) {

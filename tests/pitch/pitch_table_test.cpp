@@ -16,6 +16,10 @@ struct KnownEntry {
     const char* frequency;  // seven significant digits
 };
 
+void PrintTo(const KnownEntry& row, std::ostream* out) {
+    *out << "reference " << row.reference << ", note " << row.note;
+}
+
 class PitchTableEntries : public ::testing::TestWithParam<KnownEntry> {};
 
 TEST_P(PitchTableEntries, MatchTheKnownFrequencies) {

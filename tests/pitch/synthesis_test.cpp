@@ -13,6 +13,11 @@ struct Synthesis {
     const char* frequency;  // as the Val. box shows it
 };
 
+void PrintTo(const Synthesis& row, std::ostream* out) {
+    *out << "class " << row.pitchClass << ", octave " << row.octave << ", " << row.cents
+         << " cents";
+}
+
 class NoteSynthesis : public ::testing::TestWithParam<Synthesis> {};
 
 TEST_P(NoteSynthesis, GivesTheKnownFrequency) {
