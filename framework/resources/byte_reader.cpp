@@ -1,5 +1,7 @@
 #include "framework/resources/byte_reader.h"
 
+#include "framework/resources/name_or_ordinal.h"
+
 bool ByteReader::Fits(std::size_t count) {
     if (ok_ && count > bytes_.size() - position_) {
         ok_ = false;
@@ -123,4 +125,18 @@ void AppendUtf8(std::string& text, char32_t codePoint) {
         put(0x80 | ((codePoint >> 6) & 0x3F));
         put(0x80 | (codePoint & 0x3F));
     }
+}
+
+NameOrOrdinal ReadNameOrOrdinal(ByteReader& reader) {
+    constexpr std::uint16_t kOrdinalFollows = 0xFFFF;
+    const std::uint16_t first = reader.U16();
+    if (first == kOrdinalFollows) {
+        return {reader.U16(), {}};
+    }
+    if (first == 0) {
+        return {};
+    }
+    std::string text;
+    AppendUtf8(text, first);
+    return {std::nullopt, text + reader.Utf16String()};
 }

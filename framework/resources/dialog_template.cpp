@@ -9,29 +9,15 @@ namespace {
 
 constexpr std::uint16_t kExtendedSignature = 0xFFFF;
 
-TemplateText ReadTemplateText(ByteReader& reader) {
-    const std::uint16_t first = reader.U16();
-    if (first == 0) {
-        return {};
-    }
-    if (first == 0xFFFF) {
-        return {reader.U16(), {}};
-    }
-    std::string rest = reader.Utf16String();
-    std::string text;
-    AppendUtf8(text, first);
-    return {std::nullopt, text + rest};
-}
-
 // Resource compilers may write a predefined class by its name ("BUTTON") instead of its number;
 // the window system takes either, and so do readers of the template.
-TemplateText ReadControlClass(ByteReader& reader) {
+NameOrOrdinal ReadControlClass(ByteReader& reader) {
     static constexpr std::pair<const char*, ControlClass> kPredefined[] = {
         {"BUTTON", ControlClass::Button},       {"EDIT", ControlClass::Edit},
         {"STATIC", ControlClass::Static},       {"LISTBOX", ControlClass::ListBox},
         {"SCROLLBAR", ControlClass::ScrollBar}, {"COMBOBOX", ControlClass::ComboBox},
     };
-    TemplateText windowClass = ReadTemplateText(reader);
+    NameOrOrdinal windowClass = ReadNameOrOrdinal(reader);
     std::string upper = windowClass.text;
     for (char& c : upper) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -61,7 +47,7 @@ DialogControl ReadControl(ByteReader& reader, bool extended) {
     control.cy = reader.I16();
     control.id = extended ? static_cast<std::int32_t>(reader.U32()) : reader.I16();
     control.windowClass = ReadControlClass(reader);
-    control.title = ReadTemplateText(reader);
+    control.title = ReadNameOrOrdinal(reader);
     reader.Skip(reader.U16());  // creation data, unused
     return control;
 }
@@ -102,8 +88,8 @@ std::optional<DialogTemplate> ParseDialogTemplate(std::span<const std::byte> byt
     dialog.y = reader.I16();
     dialog.cx = reader.I16();
     dialog.cy = reader.I16();
-    dialog.menu = ReadTemplateText(reader);
-    dialog.windowClass = ReadTemplateText(reader);
+    dialog.menu = ReadNameOrOrdinal(reader);
+    dialog.windowClass = ReadNameOrOrdinal(reader);
     dialog.caption = reader.Utf16String();
     if (dialog.style & DialogStyleSetFont) {
         dialog.pointSize = reader.U16();

@@ -7,14 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/resources/name_or_ordinal.h"
 #include "framework/resources/template_styles.h"
-
-// A dialog or control's text or class: a name, or a resource number (a static icon's image,
-// a predefined control class).
-struct TemplateText {
-    std::optional<std::uint16_t> ordinal;
-    std::string text;
-};
 
 // The predefined control classes by their template ordinals.
 enum class ControlClass : std::uint16_t {
@@ -33,8 +27,8 @@ struct DialogControl {
     std::uint32_t exStyle = 0;
     int x = 0, y = 0, cx = 0, cy = 0;
     int id = 0;  // -1 for controls without an id
-    TemplateText windowClass;
-    TemplateText title;
+    NameOrOrdinal windowClass;
+    NameOrOrdinal title;
 
     bool IsClass(ControlClass kind) const {
         return windowClass.ordinal == static_cast<std::uint16_t>(kind);
@@ -56,8 +50,8 @@ struct DialogTemplate {
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     int x = 0, y = 0, cx = 0, cy = 0;
-    TemplateText menu;
-    TemplateText windowClass;
+    NameOrOrdinal menu;
+    NameOrOrdinal windowClass;
     std::string caption;
     // The font, present when the style has DS_SETFONT.
     int pointSize = 0;

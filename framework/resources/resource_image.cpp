@@ -2,22 +2,6 @@
 
 #include "framework/resources/byte_reader.h"
 
-namespace {
-
-ResourceName ReadName(ByteReader& reader) {
-    const std::uint16_t first = reader.U16();
-    if (first == 0xFFFF) {
-        return {reader.U16(), {}};
-    }
-    std::string text;
-    for (std::uint16_t unit = first; reader.ok() && unit != 0; unit = reader.U16()) {
-        AppendUtf8(text, unit);
-    }
-    return {std::nullopt, text};
-}
-
-}  // namespace
-
 std::optional<ResourceImage> ResourceImage::Parse(std::span<const std::byte> bytes) {
     ResourceImage image;
     ByteReader reader(bytes);
@@ -26,8 +10,8 @@ std::optional<ResourceImage> ResourceImage::Parse(std::span<const std::byte> byt
         const std::uint32_t dataSize = reader.U32();
         const std::uint32_t headerSize = reader.U32();
         ResourceEntry entry;
-        entry.type = ReadName(reader);
-        entry.name = ReadName(reader);
+        entry.type = ReadNameOrOrdinal(reader);
+        entry.name = ReadNameOrOrdinal(reader);
         reader.Align(4);
         reader.Skip(4 + 2);  // data version, memory flags
         entry.language = reader.U16();
@@ -57,8 +41,8 @@ std::optional<ResourceImage> ResourceImage::Parse(std::span<const std::byte> byt
 
 std::optional<std::span<const std::byte>> ResourceImage::Find(
     ResourceType type, std::uint16_t id, std::optional<std::uint16_t> language) const {
-    const ResourceName wantedType{static_cast<std::uint16_t>(type), {}};
-    const ResourceName wantedName{id, {}};
+    const NameOrOrdinal wantedType{static_cast<std::uint16_t>(type), {}};
+    const NameOrOrdinal wantedName{id, {}};
     for (const ResourceEntry& entry : entries_) {
         if (entry.type == wantedType && entry.name == wantedName &&
             (!language || entry.language == *language)) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/resources/name_or_ordinal.h"
+
 // Resource types by their ordinal numbers.
 enum class ResourceType : std::uint16_t {
     Icon = 3,
@@ -17,18 +19,10 @@ enum class ResourceType : std::uint16_t {
     DialogInit = 240,
 };
 
-// A resource's type or name: a number, or (rarely) a string.
-struct ResourceName {
-    std::optional<std::uint16_t> ordinal;
-    std::string text;
-
-    friend bool operator==(const ResourceName&, const ResourceName&) = default;
-};
-
 // One resource of a compiled resource image.
 struct ResourceEntry {
-    ResourceName type;
-    ResourceName name;
+    NameOrOrdinal type;
+    NameOrOrdinal name;
     std::uint16_t language = 0;
     std::span<const std::byte> data;
 };
