@@ -50,7 +50,6 @@ public:
 
     // --- What the user sees ---
     const std::string& caption() const { return caption_; }
-    UINT templateId() const { return dialog_.GetTemplateId(); }
     const Control* Find(int id) const;
     std::string Text(int id) const { return GetItemText(id); }
     bool ended() const { return result_.has_value(); }

@@ -304,7 +304,6 @@ int QtDialogWindow::AddString(int id, const std::string& text) {
 }
 
 void QtDialogWindow::NotifyNumberExpected(int id) {
-    noticeText_ = kNumberExpected;
     QMessageBox notice(QMessageBox::Warning, windowTitle(), QString::fromUtf8(kNumberExpected),
                        QMessageBox::Ok, this);
     notice.exec();

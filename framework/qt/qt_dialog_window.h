@@ -32,7 +32,6 @@ public:
     // The window menu as it would open now.
     QMenu& WindowMenu() { return windowMenu_; }
     CDialog& dialog() { return dialog_; }
-    const std::string& notice() const { return noticeText_; }
 
     // Initialises the dialog, puts the focus where the dialog manager puts it and runs the
     // modal loop.
@@ -79,7 +78,6 @@ private:
     std::vector<QWidget*> tabStops_;  // template order
     QMenu windowMenu_;
     bool hasSystemMenu_;
-    std::string noticeText_;
     QPainter* painter_ = nullptr;
     std::optional<int> endResult_;
 };
