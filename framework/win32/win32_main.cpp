@@ -1,5 +1,5 @@
-// The entry point of a program on USER32: the window system, then the framework's main routine.
-// The command line is not read.
+// The entry point of a program on USER32: the window system, then the framework's main routine
+// with the module handle, the command line and the show command.
 #include "framework/startup.h"
 #include "framework/win32/win32_window_system.h"
 
@@ -20,7 +20,7 @@ __attribute__((constructor(101))) static void SetDoublePrecision() {
 static const unsigned doublePrecision = _controlfp(_PC_53, _MCW_PC);
 #endif
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     Win32WindowSystem windowSystem;
-    return AfxWinMain(windowSystem);
+    return AfxWinMain(windowSystem, {instance, commandLine, showCommand});
 }
