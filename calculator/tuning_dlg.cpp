@@ -144,22 +144,16 @@ void CTuningDlg::OnOK() {
     UpdateData(FALSE);
 }
 
-void CTuningDlg::OnRoland() {
-    UpdateData(TRUE);
-    m_bRoland = 1;
-    m_bYamaha = 0;
-    FillOctaveList(0);
-    m_nOctaveOffset = kRolandOctaveOffset;
-    AnalyseFrequency();
-    UpdateData(FALSE);
-}
+void CTuningDlg::OnRoland() { SwitchOctaveConvention(0); }
 
-void CTuningDlg::OnYamaha() {
+void CTuningDlg::OnYamaha() { SwitchOctaveConvention(1); }
+
+void CTuningDlg::SwitchOctaveConvention(int yamaha) {
     UpdateData(TRUE);
-    m_bRoland = 0;
-    m_bYamaha = 1;
-    FillOctaveList(1);
-    m_nOctaveOffset = kYamahaOctaveOffset;
+    m_bRoland = yamaha ? 0 : 1;
+    m_bYamaha = yamaha ? 1 : 0;
+    FillOctaveList(yamaha);
+    m_nOctaveOffset = yamaha ? kYamahaOctaveOffset : kRolandOctaveOffset;
     AnalyseFrequency();
     UpdateData(FALSE);
 }

@@ -49,4 +49,6 @@ protected:
 
 private:
     void AddAboutItemToSystemMenu();
+    // The pair of toggles: presses one, releases the other, renames the octaves, analyses again.
+    void SwitchOctaveConvention(int yamaha);
 };
