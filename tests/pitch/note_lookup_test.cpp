@@ -99,6 +99,30 @@ TEST(NearestNote, EveryBoundaryIsTheMeanOfNeighboursWithTiesDown) {
     }
 }
 
+// The published search: the best distance is kept as a float, candidates are doubles. Inside the
+// table's range its answers must stand unchanged.
+int PublishedNearestNote(float frequency) {
+    float best = 1e20f;
+    int nearest = 0;
+    for (int note = 0; note < kNoteCount; ++note) {
+        const double distance = std::fabs(static_cast<double>(frequency) - PitchTable[note]);
+        if (best > distance) {
+            best = static_cast<float>(distance);
+            nearest = note;
+        }
+    }
+    return nearest;
+}
+
+TEST(NearestNote, AgreesWithThePublishedSearchInsideTheTable) {
+    for (float reference : {440.0f, 415.0f, 443.21f}) {
+        BuildPitchTable(reference);
+        for (float frequency = 0.5f; frequency < 20000; frequency *= 1.0003f) {
+            ASSERT_EQ(FindNearestNote(frequency), PublishedNearestNote(frequency)) << frequency;
+        }
+    }
+}
+
 TEST(NoteCents, NonFiniteDeviationsBecomeTheSentinel) {
     BuildPitchTable(1e37f);
     EXPECT_EQ(NoteCents(1e30f, 131), NO_NOTE_CENTS);  // infinite entry
