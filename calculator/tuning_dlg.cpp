@@ -144,9 +144,13 @@ void CTuningDlg::OnOK() {
     UpdateData(FALSE);
 }
 
-void CTuningDlg::OnRoland() { SwitchOctaveConvention(0); }
+void CTuningDlg::OnRoland() {
+    SwitchOctaveConvention(0);
+}
 
-void CTuningDlg::OnYamaha() { SwitchOctaveConvention(1); }
+void CTuningDlg::OnYamaha() {
+    SwitchOctaveConvention(1);
+}
 
 void CTuningDlg::SwitchOctaveConvention(int yamaha) {
     UpdateData(TRUE);
