@@ -6,11 +6,7 @@ set -euo pipefail
 build=$1
 runs=${2:-15}
 
-if [ -z "${VARDOLIN_BENCH_INNER:-}" ]; then
-    export VARDOLIN_BENCH_INNER=1
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/../scripts/lib/virtual_display.sh" "$@"
 
 # Runs a program until its window shows, closes it with Escape; prints "milliseconds kilobytes".
 measure() {

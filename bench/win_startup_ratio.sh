@@ -6,11 +6,8 @@ set -euo pipefail
 build=$1
 runs=${2:-9}
 
-if [ -z "${VARDOLIN_BENCH_INNER:-}" ]; then
-    export VARDOLIN_BENCH_INNER=1
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+source "$(dirname "$0")/../scripts/lib/virtual_display.sh" "$@"
+source "$(dirname "$0")/../scripts/lib/wine_env.sh"
 
 probe=$build/tests/win32/win_probe.exe
 vardolin=$(winepath -w "$build/app/Vardolin.exe")

@@ -13,7 +13,7 @@ namespace {
 
 // The window to exchange with, or null when the exchange has stopped or there is none.
 DialogWindow* ActiveWindow(CDataExchange* pDX) {
-    return pDX->Stopped() ? nullptr : pDX->Window();
+    return pDX->Failed() ? nullptr : pDX->Window();
 }
 
 }  // namespace

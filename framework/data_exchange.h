@@ -13,8 +13,7 @@ public:
 
     // Marks the exchange failed at box `id`: the notice, then the focus on that box.
     void FailOnNumber(int id);
-    bool Succeeded() const { return !failed_; }
-    bool Stopped() const { return failed_; }
+    bool Failed() const { return failed_; }
 
     // The window of the dialog, or null when it has none (then nothing is exchanged).
     DialogWindow* Window() const { return m_pDlgWnd->GetDialogWindow(); }

@@ -11,7 +11,7 @@ const MessageMap* CWnd::GetThisMessageMap() {
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
     DoDataExchange(&exchange);
-    return exchange.Succeeded();
+    return !exchange.Failed();
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}

@@ -46,7 +46,7 @@ echo "== Windows program (mingw-w64, under Wine)"
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON
 cmake --build build-win -j "$jobs"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+source scripts/lib/wine_env.sh
 xvfb-run -a -s "-screen 0 800x600x24" ctest --test-dir build-win --output-on-failure
 
 echo "All tests passed."

@@ -7,11 +7,7 @@ set -euo pipefail
 program=$1
 screenshot=${2:-}
 
-if [ -z "${VARDOLIN_E2E_INNER:-}" ]; then
-    export VARDOLIN_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/../../scripts/lib/virtual_display.sh" "$@"
 
 fail() {
     echo "FAIL: $*" >&2

@@ -6,11 +6,8 @@ set -euo pipefail
 program=$1
 probe=$2
 
-if [ -z "${VARDOLIN_E2E_INNER:-}" ]; then
-    export VARDOLIN_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+source "$(dirname "$0")/../../scripts/lib/virtual_display.sh" "$@"
+source "$(dirname "$0")/../../scripts/lib/wine_env.sh"
 
 wine "$program" &
 pid=$!
