@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "pitch/note_lookup.h"
 #include "pitch/pitch_table.h"
@@ -119,6 +123,32 @@ TEST(NearestNote, AgreesWithThePublishedSearchInsideTheTable) {
         BuildPitchTable(reference);
         for (float frequency = 0.5f; frequency < 20000; frequency *= 1.0003f) {
             ASSERT_EQ(FindNearestNote(frequency), PublishedNearestNote(frequency)) << frequency;
+        }
+    }
+}
+
+// The binary search must give the scan's answer everywhere: on both sides of and exactly at every
+// boundary, for ordered tables rising, falling, flat, overflowing and running into denormals.
+TEST(NearestNote, BinarySearchAgreesWithTheScan) {
+    const float references[] = {440, 415, 0, -440, 1e37f, -1e37f, 1e-30f, 1e-44f, HUGE_VALF};
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<std::uint32_t> anyBits;
+    for (float reference : references) {
+        BuildPitchTable(reference);
+        std::vector<float> frequencies;
+        for (int note = 0; note + 1 < kNoteCount; ++note) {
+            const double mean = (static_cast<double>(PitchTable[note]) + PitchTable[note + 1]) / 2;
+            const float nearMean = static_cast<float>(mean);
+            frequencies.insert(frequencies.end(),
+                               {PitchTable[note], nearMean, std::nextafter(nearMean, -HUGE_VALF),
+                                std::nextafter(nearMean, HUGE_VALF)});
+        }
+        for (int i = 0; i < 20000; ++i) {
+            frequencies.push_back(std::bit_cast<float>(anyBits(random)));
+        }
+        for (float frequency : frequencies) {
+            ASSERT_EQ(FindNearestNote(frequency), FindNearestNoteByScan(frequency))
+                << "reference " << reference << ", frequency " << frequency;
         }
     }
 }
