@@ -2,7 +2,7 @@
 
 #include "calculator/tuning_dlg.h"
 
-CTuningApp::CTuningApp() : CWinApp(nullptr) {}
+CTuningApp::CTuningApp() = default;
 
 const MessageMap* CTuningApp::GetThisMessageMap() {
     static constexpr MessageMapEntry entries[] = {

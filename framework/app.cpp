@@ -8,7 +8,7 @@ CWinApp* theApplication = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp(LPCTSTR) {
+CWinApp::CWinApp() {
     theApplication = this;
 }
 

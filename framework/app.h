@@ -9,7 +9,7 @@ class CWnd;
 // its InitInstance; the program ends when InitInstance returns FALSE.
 class CWinApp : public CCmdTarget {
 public:
-    explicit CWinApp(LPCTSTR appName = nullptr);
+    CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     ~CWinApp() override;
@@ -30,12 +30,6 @@ public:
 
     // The window that stands for the application while it runs; null otherwise.
     CWnd* m_pMainWnd = nullptr;
-
-    // What the start-up was given: the module handle, the command line after the program's
-    // name and the show command of the first window.
-    void* m_hInstance = nullptr;
-    LPCTSTR m_lpCmdLine = "";
-    int m_nCmdShow = 10;
 };
 
 // The program's application object, or null before it is constructed.

@@ -2,14 +2,10 @@
 
 #include "framework/float_text.h"
 
-void CDataExchange::FailOnNumber(int id) {
-    failed_ = true;
-    if (DialogWindow* window = Window()) {
-        window->NotifyNumberExpected(id);
-    }
-}
-
 namespace {
+
+// The notice for a box that does not hold a number.
+constexpr char kNumberExpected[] = "Please enter a number.";
 
 // The window to exchange with, or null when the exchange has stopped or there is none.
 DialogWindow* ActiveWindow(CDataExchange* pDX) {
@@ -17,6 +13,13 @@ DialogWindow* ActiveWindow(CDataExchange* pDX) {
 }
 
 }  // namespace
+
+void CDataExchange::FailOnNumber(int id) {
+    failed_ = true;
+    if (DialogWindow* window = Window()) {
+        window->NotifyNumberExpected(id, kNumberExpected);
+    }
+}
 
 void DDX_Text(CDataExchange* pDX, int id, float& value) {
     DialogWindow* window = ActiveWindow(pDX);

@@ -1,15 +1,40 @@
 #include "framework/window_system.h"
 
+#include "framework/wnd.h"
+
 namespace {
 
 WindowSystem* currentWindowSystem = nullptr;
 
-}  // namespace
+constexpr UINT kRestore = 0xF120;
 
-void AfxSetWindowSystem(WindowSystem* windowSystem) {
-    currentWindowSystem = windowSystem;
-}
+}  // namespace
 
 WindowSystem* AfxGetWindowSystem() {
     return currentWindowSystem;
+}
+
+ScopedWindowSystem::ScopedWindowSystem(WindowSystem& windowSystem)
+    : previous_(currentWindowSystem) {
+    currentWindowSystem = &windowSystem;
+}
+
+ScopedWindowSystem::~ScopedWindowSystem() {
+    currentWindowSystem = previous_;
+}
+
+void HandleSystemCommandByDefault(CWnd& dialog, DialogWindow& window, WPARAM command) {
+    switch (command & 0xFFF0) {
+        case SC_CLOSE:
+            dialog.SendCommand(IDCANCEL);
+            break;
+        case SC_MINIMIZE:
+            window.ShowMinimized(true);
+            break;
+        case kRestore:
+            window.ShowMinimized(false);
+            break;
+        default:
+            break;
+    }
 }

@@ -5,6 +5,7 @@
 #include "framework/win_types.h"
 
 class CDialog;
+class CWnd;
 struct DialogTemplate;
 
 // A running dialog's window as the framework sees it: what the framework asks of the window
@@ -28,9 +29,9 @@ public:
     // Appends an entry and returns its position, or CB_ERR when there is no such list.
     virtual int AddString(int id, const std::string& text) = 0;
 
-    // Tells the user that box `id` must hold a number, then puts the focus on that box with its
-    // whole text selected.
-    virtual void NotifyNumberExpected(int id) = 0;
+    // Shows the user `notice` about box `id` in a modal message box, then puts the focus on
+    // that box with its whole text selected.
+    virtual void NotifyNumberExpected(int id, const std::string& notice) = 0;
 
     // Ends the dialog's modal run with `result` once the current message is handled.
     virtual void EndDialog(int result) = 0;
@@ -47,6 +48,8 @@ public:
     virtual LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
     virtual bool IsIconic() const = 0;
+    // Minimises the window, or shows it as it was before.
+    virtual void ShowMinimized(bool minimized) = 0;
 
     // The client area, origin at its top left.
     virtual RECT GetClientRect() const = 0;
@@ -72,5 +75,21 @@ public:
 
 // The window system that dialogs are shown on; none until the program's start-up or a test
 // installs one.
-void AfxSetWindowSystem(WindowSystem* windowSystem);
 WindowSystem* AfxGetWindowSystem();
+
+// Makes a window system the one dialogs are shown on for the life of this object, then puts
+// back the one before.
+class ScopedWindowSystem {
+public:
+    explicit ScopedWindowSystem(WindowSystem& windowSystem);
+    ~ScopedWindowSystem();
+    ScopedWindowSystem(const ScopedWindowSystem&) = delete;
+    ScopedWindowSystem& operator=(const ScopedWindowSystem&) = delete;
+
+private:
+    WindowSystem* previous_;
+};
+
+// What a window system without a dialog manager of its own does with a system command that the
+// dialog leaves to it: Close cancels the dialog, Minimize and Restore change how it shows.
+void HandleSystemCommandByDefault(CWnd& dialog, DialogWindow& window, WPARAM command);

@@ -24,6 +24,10 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+LRESULT CWnd::SendCommand(int id) {
+    return SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED));
+}
+
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (RouteMessage(message, wParam, lParam, result)) {
         return true;

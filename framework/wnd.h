@@ -29,6 +29,10 @@ public:
     // what no map takes.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+    // Sends what a click on button `id` sends, which is also what menu command `id` sends:
+    // WM_COMMAND with the notification code BN_CLICKED (0).
+    LRESULT SendCommand(int id);
+
     // The window system's window this object stands for: its own, or its parent's for a
     // control. Null while the window does not exist.
     DialogWindow* GetDialogWindow() const;

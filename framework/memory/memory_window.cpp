@@ -58,7 +58,7 @@ void MemoryDialogWindow::Click(int id) {
     if (Control* control = FindControl(id); control != nullptr && control->source.IsAutoToggle()) {
         control->check = control->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     }
-    dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED));
+    dialog_.SendCommand(id);
 }
 
 void MemoryDialogWindow::Choose(int id, int index) {
@@ -126,7 +126,7 @@ int MemoryDialogWindow::AddString(int id, const std::string& text) {
     return static_cast<int>(list->entries.size()) - 1;
 }
 
-void MemoryDialogWindow::NotifyNumberExpected(int id) {
+void MemoryDialogWindow::NotifyNumberExpected(int id, const std::string&) {
     notices_.push_back(id);
     focus_ = id;
     selectedText_ = {0, GetItemText(id).size()};
@@ -146,10 +146,8 @@ void MemoryDialogWindow::SetIcon(HICON icon, WPARAM size) {
 
 LRESULT MemoryDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM) {
     defaultHandled_.push_back(message);
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
-        dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
-    } else if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE) {
-        iconic_ = true;
+    if (message == WM_SYSCOMMAND) {
+        HandleSystemCommandByDefault(dialog_, *this, wParam);
     }
     return 0;
 }

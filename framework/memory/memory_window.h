@@ -61,7 +61,6 @@ public:
     const std::vector<int>& notices() const { return notices_; }
     const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
     HICON icon(WPARAM size) const { return size == ICON_BIG ? bigIcon_ : smallIcon_; }
-    void SetIconic(bool iconic) { iconic_ = iconic; }
     void SetClientRect(RECT rect) { clientRect_ = rect; }
 
     // An icon drawn while painting, and the messages that reached the default handling.
@@ -82,13 +81,14 @@ public:
     int SetCurSel(int id, int index) override;
     void ResetContent(int id) override;
     int AddString(int id, const std::string& text) override;
-    void NotifyNumberExpected(int id) override;
+    void NotifyNumberExpected(int id, const std::string& notice) override;
     void EndDialog(int result) override;
     bool HasSystemMenu() const override { return true; }
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return iconic_; }
+    void ShowMinimized(bool minimized) override { iconic_ = minimized; }
     RECT GetClientRect() const override { return clientRect_; }
     WPARAM BeginPaint() override { return ++paints_; }
     void DrawIcon(WPARAM, int x, int y, HICON icon) override {

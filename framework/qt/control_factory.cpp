@@ -11,6 +11,7 @@
 
 #include "framework/icon.h"
 #include "framework/qt/qt_icon.h"
+#include "framework/resources/captions.h"
 
 namespace {
 
@@ -32,7 +33,6 @@ BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
         // The dialog manager below decides what Enter presses, not Qt's default buttons.
         button->setAutoDefault(false);
         button->setDefault(false);
-        button->setProperty("defaultButton", type == DefPushButton);
         return {button, ControlKind::PushButton};
     }
     if (control.style & PushLike) {
@@ -77,7 +77,7 @@ BuiltControl BuildStatic(const DialogControl& control, QWidget* parent) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return {label, ControlKind::Static};
     }
-    label->setText(StaticText(control.title.text, control.style));
+    label->setText(QString::fromStdString(ShownText(control.title.text, control.style)));
     label->setTextFormat(Qt::PlainText);
     const Qt::Alignment horizontal = type == StaticCenter  ? Qt::AlignHCenter
                                      : type == StaticRight ? Qt::AlignRight
@@ -94,21 +94,6 @@ BuiltControl BuildComboBox(QWidget* parent) {
 }
 
 }  // namespace
-
-QString StaticText(const std::string& text, std::uint32_t style) {
-    const QString raw = QString::fromStdString(text);
-    if (style & StaticNoPrefix) {
-        return raw;
-    }
-    QString shown;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] == u'&' && i + 1 < raw.size()) {
-            ++i;
-        }
-        shown += raw[i];
-    }
-    return shown;
-}
 
 BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
                           const DialogBaseUnits& units) {

@@ -25,6 +25,3 @@ inline constexpr char kControlIdProperty[] = "controlId";
 // Builds the widget for one template control, placed in dialog units of `units`.
 BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
                           const DialogBaseUnits& units);
-
-// The text of a static control as shown: '&' marks an access key unless SS_NOPREFIX is set.
-QString StaticText(const std::string& text, std::uint32_t style);

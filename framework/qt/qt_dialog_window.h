@@ -46,13 +46,14 @@ public:
     int SetCurSel(int id, int index) override;
     void ResetContent(int id) override;
     int AddString(int id, const std::string& text) override;
-    void NotifyNumberExpected(int id) override;
+    void NotifyNumberExpected(int id, const std::string& notice) override;
     void EndDialog(int result) override;
     bool HasSystemMenu() const override { return hasSystemMenu_; }
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return isMinimized(); }
+    void ShowMinimized(bool minimized) override;
     RECT GetClientRect() const override;
     WPARAM BeginPaint() override { return reinterpret_cast<WPARAM>(painter_); }
     void DrawIcon(WPARAM context, int x, int y, HICON icon) override;
@@ -70,12 +71,14 @@ private:
     void PressDefaultButton();
     void OpenWindowMenu(const QPoint& position);
     void NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate);
+    void BuildWindowMenu(const DialogTemplate& dialogTemplate);
     QWidget* FirstTabStop() const;
     void PlaceOnScreen(QWidget* owner);
 
     CDialog& dialog_;
     std::map<int, BuiltControl> controls_;
     std::vector<QWidget*> tabStops_;  // template order
+    int defaultButton_ = IDOK;        // what Enter presses when no push button has the focus
     QMenu windowMenu_;
     bool hasSystemMenu_;
     QPainter* painter_ = nullptr;

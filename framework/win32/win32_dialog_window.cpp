@@ -2,13 +2,6 @@
 
 #include <vector>
 
-namespace {
-
-// The notice for a box that does not hold a number.
-constexpr char kNumberExpected[] = "Please enter a number.";
-
-}  // namespace
-
 Win32DialogWindow::Win32DialogWindow(HWND window, WNDPROC platformProcedure, CDialog& dialog)
     : hwnd_(window), platformProcedure_(platformProcedure), dialog_(dialog) {}
 
@@ -70,10 +63,10 @@ int Win32DialogWindow::AddString(int id, const std::string& text) {
         SendItemMessage(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
-void Win32DialogWindow::NotifyNumberExpected(int id) {
+void Win32DialogWindow::NotifyNumberExpected(int id, const std::string& notice) {
     char caption[256] = {};
     GetWindowTextA(hwnd_, caption, sizeof caption);
-    MessageBoxA(hwnd_, kNumberExpected, caption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(hwnd_, notice.c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
     if (const HWND box = GetDlgItem(hwnd_, id)) {
         SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
         SendMessageA(box, EM_SETSEL, 0, -1);
@@ -101,7 +94,7 @@ void Win32DialogWindow::SetIcon(HICON icon, WPARAM size) {
 LRESULT Win32DialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) {
     // F1 in a dialog: the platform asks for help; the framework's answer is its help command.
     if (message == WM_HELP) {
-        dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0));
+        dialog_.SendCommand(ID_HELP);
         return TRUE;
     }
     return CallWindowProcA(platformProcedure_, hwnd_, message, wParam, lParam);
@@ -109,6 +102,10 @@ LRESULT Win32DialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM l
 
 bool Win32DialogWindow::IsIconic() const {
     return ::IsIconic(hwnd_) != FALSE;
+}
+
+void Win32DialogWindow::ShowMinimized(bool minimized) {
+    ShowWindow(hwnd_, minimized ? SW_MINIMIZE : SW_RESTORE);
 }
 
 RECT Win32DialogWindow::GetClientRect() const {

@@ -21,13 +21,14 @@ public:
     int SetCurSel(int id, int index) override;
     void ResetContent(int id) override;
     int AddString(int id, const std::string& text) override;
-    void NotifyNumberExpected(int id) override;
+    void NotifyNumberExpected(int id, const std::string& notice) override;
     void EndDialog(int result) override;
     bool HasSystemMenu() const override;
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override;
+    void ShowMinimized(bool minimized) override;
     RECT GetClientRect() const override;
     WPARAM BeginPaint() override;
     void DrawIcon(WPARAM context, int x, int y, HICON icon) override;

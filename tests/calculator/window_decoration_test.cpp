@@ -34,14 +34,9 @@ struct AboutBoxVisits {
 
 class CalculatorAbout : public Calculator, public ::testing::WithParamInterface<UINT> {
 protected:
-    void SetUp() override {
-        Calculator::SetUp();
-        AfxSetWindowSystem(&windows);
-    }
-    void TearDown() override { AfxSetWindowSystem(nullptr); }
-
     AboutBoxVisits visits;
     MemoryWindowSystem windows{visits.Driver()};
+    ScopedWindowSystem shown{windows};
 };
 
 TEST_P(CalculatorAbout, SystemCommandOpensTheAboutBoxAndChangesNothing) {
@@ -79,7 +74,7 @@ class CalculatorMinimised : public Calculator,
                             public ::testing::WithParamInterface<MinimisedPaint> {};
 
 TEST_P(CalculatorMinimised, DrawsTheIconCentredWithTruncation) {
-    ui().SetIconic(true);
+    ui().ShowMinimized(true);
     ui().SetClientRect(GetParam().client);
     dialog.SendMessage(WM_PAINT);
     ASSERT_EQ(ui().drawnIcons().size(), 1u);

@@ -50,15 +50,11 @@ private:
     void OnHelpCommand() { ++helpCalls; }
 };
 
-WPARAM Clicked(int id) {
-    return MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED);
-}
-
 TEST(MessageMap, RoutesClicksByControlId) {
     RecordingDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
-    dialog.SendMessage(WM_COMMAND, Clicked(IDC_YAMAHA));
-    dialog.SendMessage(WM_COMMAND, Clicked(IDC_ROLAND));
+    dialog.SendCommand(IDC_YAMAHA);
+    dialog.SendCommand(IDC_ROLAND);
     dialog.SendMessage(WM_SYSCOMMAND, 0xF020);
     EXPECT_EQ(dialog.calls, (std::vector<std::string>{"second", "first", "sys 61472"}));
 }
@@ -93,7 +89,7 @@ TEST(MessageMap, CommandsNoWindowTakesGoToTheApplication) {
     RecordingApp app;
     RecordingDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(ID_HELP), 0));
+    dialog.SendCommand(ID_HELP);
     EXPECT_EQ(app.helpCalls, 1);
     EXPECT_TRUE(dialog.calls.empty());
 }
@@ -109,21 +105,19 @@ TEST(MessageMap, HelpShowsTheMainWindowsAboutItem) {
 
 TEST(ModalRun, EndsWithTheResultGivenToEndDialog) {
     MemoryWindowSystem windows([](MemoryDialogWindow& window) { window.PressEscape(); });
-    AfxSetWindowSystem(&windows);
+    const ScopedWindowSystem shown(windows);
     RecordingDialog dialog;
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.GetDialogWindow(), nullptr) << "the window is gone after the run";
-    AfxSetWindowSystem(nullptr);
 }
 
 TEST(ModalRun, FailsPlainlyWithoutAWindowSystemOrTemplate) {
     RecordingDialog dialog;
     EXPECT_EQ(dialog.DoModal(), -1);
     MemoryWindowSystem windows;
-    AfxSetWindowSystem(&windows);
+    const ScopedWindowSystem shown(windows);
     CDialog missing(4242);
     EXPECT_EQ(missing.DoModal(), -1);
-    AfxSetWindowSystem(nullptr);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool resourcesLoaded = AfxSetResourceImage(AfxProgramResourceImage());
     Check(resourcesLoaded);
     MemoryWindowSystem aboutBoxes([](MemoryDialogWindow& about) { about.PressEscape(); });
-    AfxSetWindowSystem(&aboutBoxes);
+    const ScopedWindowSystem shown(aboutBoxes);
 
     ProbedTuningDlg dialog;
     auto window = MemoryWindowSystem::Open(dialog);
@@ -104,6 +104,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(ParseFloatText(window->Text(IDC_CENT)).has_value());
         CheckLabel(window->Text(IDC_TONE), dialog.octaveOffset());
     }
-    AfxSetWindowSystem(nullptr);
     return 0;
 }

@@ -104,11 +104,10 @@ TEST_F(CalculatorWindow, CloseBoxEndsTheModalRun) {
 TEST_F(CalculatorWindow, ApplicationRunsTheCalculatorAndEndsWithIt) {
     CTuningApp app;
     QtDialogWindow* seen = nullptr;
-    WhenNextDialogOpens([&seen](QtDialogWindow& window) {
+    EXPECT_FALSE(RunApplication(app, [&seen](QtDialogWindow& window) {
         seen = &window;
         QTest::keyClick(&window, Qt::Key_Escape);
-    });
-    EXPECT_FALSE(app.InitInstance());
+    }));
     EXPECT_NE(seen, nullptr);
     EXPECT_EQ(app.m_pMainWnd, nullptr) << "no reference to the closed dialog is left";
 }

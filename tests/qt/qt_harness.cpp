@@ -22,15 +22,15 @@ void WhenReady(std::function<bool()> ready, std::function<void()> action, int tr
 
 }  // namespace
 
-void QtDialogTest::SetUp() {
-    AfxSetWindowSystem(&windows);
-}
-
-void QtDialogTest::TearDown() {
-    AfxSetWindowSystem(nullptr);
-}
-
 INT_PTR QtDialogTest::Run(CDialog& dialog, Steps steps) {
+    return Watched([&dialog] { return dialog.DoModal(); }, std::move(steps));
+}
+
+BOOL QtDialogTest::RunApplication(CWinApp& app, Steps steps) {
+    return static_cast<BOOL>(Watched([&app] { return app.InitInstance(); }, std::move(steps)));
+}
+
+INT_PTR QtDialogTest::Watched(const std::function<INT_PTR()>& modalRun, Steps steps) {
     WhenNextDialogOpens(std::move(steps));
     QTimer watchdog;
     watchdog.setSingleShot(true);
@@ -44,7 +44,7 @@ INT_PTR QtDialogTest::Run(CDialog& dialog, Steps steps) {
         }
     });
     watchdog.start(kWatchdogMilliseconds);
-    return dialog.DoModal();
+    return modalRun();
 }
 
 void QtDialogTest::WhenNextDialogOpens(Steps steps) {

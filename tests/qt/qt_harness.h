@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "framework/app.h"
 #include "framework/dialog.h"
 #include "framework/qt/qt_dialog_window.h"
 #include "framework/qt/qt_window_system.h"
@@ -16,11 +17,12 @@ class QtDialogTest : public ::testing::Test {
 protected:
     using Steps = std::function<void(QtDialogWindow&)>;
 
-    void SetUp() override;
-    void TearDown() override;
-
     // Runs `dialog` modally; `steps` runs once its window is up. Returns what DoModal returned.
     INT_PTR Run(CDialog& dialog, Steps steps);
+
+    // Runs the application's start-up, which opens its main window; `steps` runs once that
+    // window is up. Returns what InitInstance returned.
+    BOOL RunApplication(CWinApp& app, Steps steps);
 
     // Plays `steps` in the next dialog that opens on top of the current one.
     void WhenNextDialogOpens(Steps steps);
@@ -36,4 +38,9 @@ protected:
     static QWidget* Focused();
 
     QtWindowSystem windows;
+    ScopedWindowSystem shown{windows};
+
+private:
+    // Runs `modalRun` with `steps` played in the first dialog it opens, under a watchdog.
+    INT_PTR Watched(const std::function<INT_PTR()>& modalRun, Steps steps);
 };

@@ -81,7 +81,7 @@ TEST_F(WindowMenu, F1OpensTheAboutBoxOverTheCalculator) {
     CTuningApp app;
     QString aboutCaption;
     bool centredOverOwner = false;
-    WhenNextDialogOpens([&](QtDialogWindow& calculator) {
+    RunApplication(app, [&](QtDialogWindow& calculator) {
         WhenNextDialogOpens([&](QtDialogWindow& about) {
             aboutCaption = about.windowTitle();
             centredOverOwner =
@@ -93,7 +93,6 @@ TEST_F(WindowMenu, F1OpensTheAboutBoxOverTheCalculator) {
         QTest::keyClick(Focused(), Qt::Key_F1);
         QTest::keyClick(&calculator, Qt::Key_Escape);
     });
-    app.InitInstance();
     EXPECT_EQ(aboutCaption, "About Vardolin");
     EXPECT_TRUE(centredOverOwner);
 }

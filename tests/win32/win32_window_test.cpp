@@ -26,13 +26,11 @@ void CALLBACK RunPendingSteps(HWND, UINT, UINT_PTR timer, DWORD) {
 // Runs the calculator modally on USER32 and plays `steps` once its window shows.
 INT_PTR RunCalculator(std::function<void(HWND)> steps) {
     Win32WindowSystem windows;
-    AfxSetWindowSystem(&windows);
+    const ScopedWindowSystem shown(windows);
     pendingSteps = std::move(steps);
     SetTimer(nullptr, 0, 20, &RunPendingSteps);
     CTuningDlg dialog;
-    const INT_PTR result = dialog.DoModal();
-    AfxSetWindowSystem(nullptr);
-    return result;
+    return dialog.DoModal();
 }
 
 std::string Text(HWND dialog, int id) {

@@ -1,0 +1,155 @@
+// The window-system side of a Qt dialog: its controls' values, the notice, the window's state.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+
+#include "framework/qt/qt_dialog_window.h"
+#include "framework/qt/qt_icon.h"
+
+namespace {
+
+std::string ToStd(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+std::string QtDialogWindow::GetItemText(int id) const {
+    QWidget* widget = Control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return ToStd(edit->text());
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return ToStd(combo->currentText());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return ToStd(button->text());
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return ToStd(label->text());
+    }
+    return {};
+}
+
+void QtDialogWindow::SetItemText(int id, const std::string& text) {
+    QWidget* widget = Control(id);
+    const QString value = QString::fromStdString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        // A box whose whole text is selected (as after the number notice) stays so, ready for
+        // the user to type over.
+        const bool allSelected = edit->hasSelectedText() && edit->selectedText() == edit->text();
+        edit->setText(value);
+        edit->setCursorPosition(0);
+        if (allSelected) {
+            edit->selectAll();
+        }
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(value);
+    }
+}
+
+int QtDialogWindow::GetCheck(int id) const {
+    auto* button = qobject_cast<QAbstractButton*>(Control(id));
+    return button != nullptr && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+}
+
+void QtDialogWindow::SetCheck(int id, int state) {
+    if (auto* button = qobject_cast<QAbstractButton*>(Control(id));
+        button && button->isCheckable()) {
+        button->setChecked(state == BST_CHECKED);
+    }
+}
+
+int QtDialogWindow::GetCurSel(int id) const {
+    auto* combo = qobject_cast<QComboBox*>(Control(id));
+    return combo != nullptr ? combo->currentIndex() : CB_ERR;
+}
+
+int QtDialogWindow::SetCurSel(int id, int index) {
+    auto* combo = qobject_cast<QComboBox*>(Control(id));
+    if (combo == nullptr) {
+        return CB_ERR;
+    }
+    const bool inList = index >= 0 && index < combo->count();
+    combo->setCurrentIndex(inList ? index : -1);
+    return inList ? index : CB_ERR;
+}
+
+void QtDialogWindow::ResetContent(int id) {
+    if (auto* combo = qobject_cast<QComboBox*>(Control(id))) {
+        combo->clear();
+    }
+}
+
+int QtDialogWindow::AddString(int id, const std::string& text) {
+    auto* combo = qobject_cast<QComboBox*>(Control(id));
+    if (combo == nullptr) {
+        return CB_ERR;
+    }
+    // Adding to a list selects nothing: Qt would select the first entry of an empty list.
+    const int selected = combo->currentIndex();
+    combo->addItem(QString::fromStdString(text));
+    combo->setCurrentIndex(selected);
+    return combo->count() - 1;
+}
+
+void QtDialogWindow::NotifyNumberExpected(int id, const std::string& text) {
+    QMessageBox notice(QMessageBox::Warning, windowTitle(), QString::fromStdString(text),
+                       QMessageBox::Ok, this);
+    notice.exec();
+    activateWindow();
+    if (QWidget* box = Control(id)) {
+        box->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+            edit->selectAll();
+        }
+    }
+}
+
+void QtDialogWindow::EndDialog(int result) {
+    endResult_ = result;
+    done(result);
+}
+
+void QtDialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) {
+    if (flags & MF_SEPARATOR) {
+        windowMenu_.addSeparator();
+    } else {
+        windowMenu_.addAction(QString::fromStdString(text))->setData(static_cast<uint>(id));
+    }
+}
+
+void QtDialogWindow::SetIcon(HICON icon, WPARAM) {
+    setWindowIcon(QIcon(PixmapFromIcon(icon)));
+}
+
+LRESULT QtDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SYSCOMMAND) {
+        HandleSystemCommandByDefault(dialog_, *this, wParam);
+    }
+    return 0;
+}
+
+void QtDialogWindow::ShowMinimized(bool minimized) {
+    if (minimized) {
+        showMinimized();
+    } else {
+        showNormal();
+    }
+}
+
+RECT QtDialogWindow::GetClientRect() const {
+    return {0, 0, width(), height()};
+}
+
+void QtDialogWindow::DrawIcon(WPARAM context, int x, int y, HICON icon) {
+    // The context is the painter of the paint event under way, if any.
+    if (auto* painter = reinterpret_cast<QPainter*>(context)) {
+        painter->drawPixmap(x, y, PixmapFromIcon(icon));
+    }
+}
