@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev clang-format python3
+    cmake ninja-build g++ clang libclang-rt-dev clang-format-14 python3
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp
     qt6-base-dev qt6-qpa-plugins libgl-dev

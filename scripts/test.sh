@@ -12,7 +12,7 @@ jobs=$(nproc)
 bash scripts/install-deps.sh
 
 echo "== Format"
-git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
 
 echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON
@@ -33,9 +33,14 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVARDOLIN_FUZZ=ON -DVARDOLIN_QT=OFF -DVARDOLIN_BENCHMARKS=OFF -DBUILD_TESTING=OFF
 cmake --build build-fuzz -j "$jobs"
 for fuzzer in float_text_fuzz resource_fuzz calculator_fuzz; do
-    mkdir -p "build-fuzz/corpus/$fuzzer"
+    # New inputs go to the build's corpus; the regressions start it off; findings stay in the
+    # build folder.
+    mkdir -p "build-fuzz/corpus/$fuzzer" "build-fuzz/findings/$fuzzer"
+    corpora=("build-fuzz/corpus/$fuzzer")
+    [ -d "tests/fuzz/regressions/$fuzzer" ] && corpora+=("tests/fuzz/regressions/$fuzzer")
     ./build-fuzz/tests/fuzz/$fuzzer -max_total_time="$fuzz_seconds" -print_final_stats=1 \
-        "build-fuzz/corpus/$fuzzer" 2>"build-fuzz/$fuzzer.log" || {
+        -artifact_prefix="build-fuzz/findings/$fuzzer/" "${corpora[@]}" \
+        2>"build-fuzz/$fuzzer.log" || {
         tail -n 40 "build-fuzz/$fuzzer.log"
         exit 1
     }

@@ -4,7 +4,7 @@
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
 #include "framework/memory/memory_window.h"
-#include "res/resource.h"
+#include "tests/framework/res/test_resources.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace {
 // that order.
 class ExchangeDialog : public CDialog {
 public:
-    ExchangeDialog() : CDialog(IDD_MAIN) {}
+    ExchangeDialog() : CDialog(IDD_EXCHANGE) {}
 
     float first = 1, second = 2, third = 3;
     CString text = "text";
@@ -22,53 +22,53 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Text(pDX, IDC_CENT, first);
-        DDX_Text(pDX, IDC_REFERENCE, second);
-        DDX_Text(pDX, IDC_TONE, text);
-        DDX_Text(pDX, IDC_VALUE, third);
-        DDX_Check(pDX, IDC_ROLAND, check);
-        DDX_CBIndex(pDX, IDC_NOTE, index);
-        DDX_Control(pDX, IDC_OCTAVE, list);
+        DDX_Text(pDX, IDC_FIRST, first);
+        DDX_Text(pDX, IDC_SECOND, second);
+        DDX_Text(pDX, IDC_TEXT, text);
+        DDX_Text(pDX, IDC_THIRD, third);
+        DDX_Check(pDX, IDC_TOGGLE, check);
+        DDX_CBIndex(pDX, IDC_LIST, index);
+        DDX_Control(pDX, IDC_FILLED_LIST, list);
     }
 };
 
 TEST(DataExchange, InitialisationFillsTheListsThenWritesTheFields) {
     ExchangeDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
-    EXPECT_EQ(window->Text(IDC_CENT), "1");
-    EXPECT_EQ(window->Text(IDC_TONE), "text");
-    EXPECT_EQ(window->GetCheck(IDC_ROLAND), BST_CHECKED);
-    EXPECT_EQ(window->Find(IDC_NOTE)->entries.size(), 12u);
-    EXPECT_EQ(window->Text(IDC_NOTE), "D");
-    EXPECT_EQ(window->Find(IDC_OCTAVE)->entries.front(), "-1");
+    EXPECT_EQ(window->Text(IDC_FIRST), "1");
+    EXPECT_EQ(window->Text(IDC_TEXT), "text");
+    EXPECT_EQ(window->GetCheck(IDC_TOGGLE), BST_CHECKED);
+    EXPECT_EQ(window->Find(IDC_LIST)->entries.size(), 3u);
+    EXPECT_EQ(window->Text(IDC_LIST), "Three");
+    EXPECT_EQ(window->Find(IDC_FILLED_LIST)->entries.front(), "a");
     EXPECT_TRUE(dialog.list.IsAttached());
-    EXPECT_EQ(dialog.list.AddString("11"), 12);
+    EXPECT_EQ(dialog.list.AddString("c"), 2);
 }
 
 TEST(DataExchange, ReadingStopsAtTheFirstBoxWithoutANumber) {
     ExchangeDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
-    window->SetItemText(IDC_CENT, "10");
-    window->Type(IDC_REFERENCE, "twenty");
-    window->Type(IDC_VALUE, "30");
-    window->SetItemText(IDC_TONE, "changed");
+    window->SetItemText(IDC_FIRST, "10");
+    window->Type(IDC_SECOND, "twenty");
+    window->Type(IDC_THIRD, "30");
+    window->SetItemText(IDC_TEXT, "changed");
     EXPECT_FALSE(dialog.UpdateData(TRUE));
     EXPECT_EQ(dialog.first, 10) << "boxes before the bad one are read";
     EXPECT_EQ(dialog.second, 2);
     EXPECT_EQ(dialog.third, 3) << "boxes after it keep their fields";
     EXPECT_EQ(dialog.text, CString("text"));
-    EXPECT_EQ(window->notices(), std::vector<int>{IDC_REFERENCE});
-    EXPECT_EQ(window->focus(), IDC_REFERENCE);
+    EXPECT_EQ(window->notices(), std::vector<int>{IDC_SECOND});
+    EXPECT_EQ(window->focus(), IDC_SECOND);
     EXPECT_EQ(window->selection(), (std::pair<std::size_t, std::size_t>{0, 6}));
 }
 
 TEST(DataExchange, WritingRefillsARejectedBox) {
     ExchangeDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
-    window->Type(IDC_VALUE, "");
+    window->Type(IDC_THIRD, "");
     dialog.UpdateData(TRUE);
     dialog.UpdateData(FALSE);
-    EXPECT_EQ(window->Text(IDC_VALUE), "3");
+    EXPECT_EQ(window->Text(IDC_THIRD), "3");
 }
 
 TEST(DataExchange, ControlsWithoutAWindowAreInert) {
@@ -84,8 +84,8 @@ TEST(DataExchange, ControlsWithoutAWindowAreInert) {
 TEST(DataExchange, SelectingOutsideTheListClearsTheSelection) {
     ExchangeDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
-    EXPECT_EQ(dialog.list.SetCurSel(3), 3);
-    EXPECT_EQ(dialog.list.SetCurSel(12), CB_ERR);
+    EXPECT_EQ(dialog.list.SetCurSel(1), 1);
+    EXPECT_EQ(dialog.list.SetCurSel(2), CB_ERR);
     EXPECT_EQ(dialog.list.GetCurSel(), CB_ERR);
     dialog.list.ResetContent();
     EXPECT_EQ(dialog.list.SetCurSel(0), CB_ERR);

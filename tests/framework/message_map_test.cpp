@@ -5,20 +5,20 @@
 #include "framework/app.h"
 #include "framework/dialog.h"
 #include "framework/memory/memory_window.h"
-#include "res/resource.h"
+#include "tests/framework/res/test_resources.h"
 
 namespace {
 
 // A dialog that records which of its handlers ran.
 class RecordingDialog : public CDialog {
 public:
-    RecordingDialog() : CDialog(IDD_MAIN) {}
+    RecordingDialog() : CDialog(IDD_EXCHANGE) {}
 
     const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     static const MessageMap* GetThisMessageMap() {
         static constexpr MessageMapEntry entries[] = {
-            MapButtonClicked<&RecordingDialog::OnFirst>(IDC_ROLAND),
-            MapCommand<&RecordingDialog::OnSecond>(IDC_YAMAHA),
+            MapButtonClicked<&RecordingDialog::OnFirst>(IDC_TOGGLE),
+            MapCommand<&RecordingDialog::OnSecond>(IDC_PUSH),
             MapSysCommand<&RecordingDialog::OnSysCommand>(),
         };
         static constexpr MessageMap map{&CDialog::GetThisMessageMap, entries};
@@ -53,8 +53,8 @@ private:
 TEST(MessageMap, RoutesClicksByControlId) {
     RecordingDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
-    dialog.SendCommand(IDC_YAMAHA);
-    dialog.SendCommand(IDC_ROLAND);
+    dialog.SendCommand(IDC_PUSH);
+    dialog.SendCommand(IDC_TOGGLE);
     dialog.SendMessage(WM_SYSCOMMAND, 0xF020);
     EXPECT_EQ(dialog.calls, (std::vector<std::string>{"second", "first", "sys 61472"}));
 }
@@ -63,7 +63,7 @@ TEST(MessageMap, OtherNotificationCodesDoNotReachClickHandlers) {
     RecordingDialog dialog;
     auto window = MemoryWindowSystem::Open(dialog);
     constexpr WORD kSetFocus = 6;
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ROLAND, kSetFocus));
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TOGGLE, kSetFocus));
     EXPECT_TRUE(dialog.calls.empty());
 }
 
