@@ -1,5 +1,6 @@
 #include "framework/app.h"
 
+#include "framework/modal_boxes.h"
 #include "framework/wnd.h"
 
 namespace {
@@ -24,7 +25,8 @@ const MessageMap* CWinApp::GetThisMessageMap() {
 }
 
 void CWinApp::OnHelp() {
-    if (m_pMainWnd != nullptr) {
+    // Over an open box (the About box, a notice) help has nothing more to show.
+    if (m_pMainWnd != nullptr && OpenModalBox::NothingOpenOver(*m_pMainWnd)) {
         m_pMainWnd->SendMessage(WM_SYSCOMMAND, AFX_IDM_ABOUTBOX);
     }
 }

@@ -25,7 +25,7 @@ public:
 
     // The help command. No program on this framework ships a help file: help shows what the
     // program says about itself, the About box that dialog programs keep in the system menu
-    // under the command id 0x0010.
+    // under the command id 0x0010. While a box is open over the main window it does nothing.
     void OnHelp();
 
     // The window that stands for the application while it runs; null otherwise.

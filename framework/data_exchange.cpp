@@ -1,6 +1,7 @@
 #include "framework/data_exchange.h"
 
 #include "framework/float_text.h"
+#include "framework/modal_boxes.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ DialogWindow* ActiveWindow(CDataExchange* pDX) {
 void CDataExchange::FailOnNumber(int id) {
     failed_ = true;
     if (DialogWindow* window = Window()) {
+        const OpenModalBox notice(nullptr);
         window->NotifyNumberExpected(id, kNumberExpected);
     }
 }

@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/app.h"
+#include "framework/modal_boxes.h"
 
 #include "framework/resources/dialog_init.h"
 #include "framework/resources/resource_module.h"
@@ -22,18 +23,26 @@ std::optional<DialogTemplate> CDialog::LoadTemplate() const {
     return bytes ? ParseDialogTemplate(*bytes) : std::nullopt;
 }
 
+const CWnd* CDialog::DefaultOwner() const {
+    // The main window's last active popup: the innermost dialog open over it, or the main
+    // window itself. Nested boxes chain, and each keeps everything below it disabled.
+    const CWinApp* app = AfxGetApp();
+    if (app == nullptr || app->m_pMainWnd == nullptr || app->m_pMainWnd == this) {
+        return nullptr;
+    }
+    const CWnd* innermost = OpenModalBox::InnermostDialog();
+    return innermost != nullptr ? innermost : app->m_pMainWnd;
+}
+
 INT_PTR CDialog::DoModal() {
     WindowSystem* windowSystem = AfxGetWindowSystem();
     const auto dialogTemplate = LoadTemplate();
     if (windowSystem == nullptr || !dialogTemplate) {
         return -1;
     }
-    // A dialog without a parent is owned by the application's main window, if another.
-    CWnd* parent = parent_;
-    if (parent == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != this) {
-        parent = AfxGetApp()->m_pMainWnd;
-    }
+    const CWnd* parent = parent_ != nullptr ? parent_ : DefaultOwner();
     DialogWindow* owner = parent != nullptr ? parent->GetDialogWindow() : nullptr;
+    const OpenModalBox open(this);
     return windowSystem->RunModalDialog(*this, *dialogTemplate, owner);
 }
 

@@ -14,7 +14,8 @@ public:
     static const MessageMap* GetThisMessageMap();
 
     // Shows the dialog and runs it until EndDialog; returns the value given to EndDialog, or -1
-    // when the dialog could not be shown (no template, no window system).
+    // when the dialog could not be shown (no template, no window system). Its owner (the parent,
+    // or without one the main window's innermost open box) takes no input meanwhile.
     virtual INT_PTR DoModal();
 
     // Ends the modal run with `result`.
@@ -45,6 +46,8 @@ protected:
 
 private:
     void ExecuteDialogInit();
+    // Who owns the dialog when it was given no parent.
+    const CWnd* DefaultOwner() const;
 
     UINT templateId_;
     CWnd* parent_;

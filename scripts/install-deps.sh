@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    xvfb xauth xdotool xclip x11-utils imagemagick locales fonts-dejavu-core
+    xvfb xauth xdotool xclip x11-utils imagemagick locales fonts-dejavu-core openbox
     g++-mingw-w64-x86-64-posix wine wine64
 )
 

@@ -45,7 +45,7 @@ MemoryDialogWindow::Control* MemoryDialogWindow::FindList(int id) {
 
 bool MemoryDialogWindow::Type(int id, const std::string& text) {
     Control* control = FindControl(id);
-    if (control == nullptr || !control->source.IsClass(ControlClass::Edit) ||
+    if (!enabled_ || control == nullptr || !control->source.IsClass(ControlClass::Edit) ||
         (control->source.style & template_style::EditReadOnly)) {
         return false;
     }
@@ -55,6 +55,9 @@ bool MemoryDialogWindow::Type(int id, const std::string& text) {
 }
 
 void MemoryDialogWindow::Click(int id) {
+    if (!enabled_) {
+        return;
+    }
     if (Control* control = FindControl(id); control != nullptr && control->source.IsAutoToggle()) {
         control->check = control->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     }
@@ -62,7 +65,21 @@ void MemoryDialogWindow::Click(int id) {
 }
 
 void MemoryDialogWindow::Choose(int id, int index) {
-    SetCurSel(id, index);
+    if (enabled_) {
+        SetCurSel(id, index);
+    }
+}
+
+void MemoryDialogWindow::ChooseSystemMenu(UINT_PTR id) {
+    if (enabled_) {
+        dialog_.SendMessage(WM_SYSCOMMAND, id);
+    }
+}
+
+void MemoryDialogWindow::PressF1() {
+    if (enabled_) {
+        dialog_.SendCommand(ID_HELP);
+    }
 }
 
 std::string MemoryDialogWindow::GetItemText(int id) const {
@@ -127,6 +144,11 @@ int MemoryDialogWindow::AddString(int id, const std::string& text) {
 }
 
 void MemoryDialogWindow::NotifyNumberExpected(int id, const std::string&) {
+    if (whileNoticeOpen_) {
+        enabled_ = false;
+        whileNoticeOpen_();
+        enabled_ = true;
+    }
     notices_.push_back(id);
     focus_ = id;
     selectedText_ = {0, GetItemText(id).size()};
@@ -153,12 +175,24 @@ LRESULT MemoryDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM)
 }
 
 INT_PTR MemoryWindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
-                                           DialogWindow*) {
-    MemoryDialogWindow window(dialog, dialogTemplate);
-    if (driver_ && !window.ended()) {
-        driver_(window);
+                                           DialogWindow* owner) {
+    auto* ownerWindow = dynamic_cast<MemoryDialogWindow*>(owner);
+    const bool disablesOwner = ownerWindow != nullptr && ownerWindow->enabled();
+    if (disablesOwner) {
+        ownerWindow->SetEnabled(false);
     }
-    return window.ended() ? window.result() : IDCANCEL;
+    INT_PTR result = IDCANCEL;
+    {
+        MemoryDialogWindow window(dialog, dialogTemplate);
+        if (driver_ && !window.ended()) {
+            driver_(window);
+        }
+        result = window.ended() ? window.result() : IDCANCEL;
+    }
+    if (disablesOwner) {
+        ownerWindow->SetEnabled(true);
+    }
+    return result;
 }
 
 std::unique_ptr<MemoryDialogWindow> MemoryWindowSystem::Open(CDialog& dialog) {

@@ -36,7 +36,7 @@ public:
     MemoryDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
     ~MemoryDialogWindow() override;
 
-    // --- The user's side ---
+    // --- The user's side; a window disabled under a modal box takes none of it ---
     // Replaces the text of an edit box, as typing does; false for a read-only box or no box.
     bool Type(int id, const std::string& text);
     // A click on a button: an automatic check box toggles first, then the dialog is told.
@@ -46,13 +46,20 @@ public:
     // Enter runs the default button (IDOK); Escape and the close box send IDCANCEL.
     void PressEnter() { Click(IDOK); }
     void PressEscape() { Click(IDCANCEL); }
-    void ChooseSystemMenu(UINT_PTR id) { dialog_.SendMessage(WM_SYSCOMMAND, id); }
+    void ChooseSystemMenu(UINT_PTR id);
+    // F1: the help command.
+    void PressF1();
+    // What the user does while a notice is open, before confirming it.
+    void WhileNoticeOpen(std::function<void()> steps) { whileNoticeOpen_ = std::move(steps); }
 
     // --- What the user sees ---
     const std::string& caption() const { return caption_; }
     const Control* Find(int id) const;
     std::string Text(int id) const { return GetItemText(id); }
     bool ended() const { return result_.has_value(); }
+    // False while a modal box owned by this window is open.
+    bool enabled() const { return enabled_; }
+    void SetEnabled(bool enabled) { enabled_ = enabled; }
     int result() const { return result_.value_or(-1); }
     int focus() const { return focus_; }
     // The selected part of the focused box's text, as [start, end).
@@ -115,10 +122,13 @@ private:
     std::vector<DrawnIcon> drawnIcons_;
     WPARAM paints_ = 0;
     std::vector<UINT> defaultHandled_;
+    bool enabled_ = true;
+    std::function<void()> whileNoticeOpen_;
 };
 
-// Runs dialogs on MemoryDialogWindow. A modal run hands the window to the driver, which plays
-// the user's part; a run whose driver returns without ending the dialog ends as if closed.
+// Runs dialogs on MemoryDialogWindow. A modal run disables the owner, hands the window to the
+// driver, which plays the user's part, and enables the owner again; a run whose driver returns
+// without ending the dialog ends as if closed.
 class MemoryWindowSystem : public WindowSystem {
 public:
     using Driver = std::function<void(MemoryDialogWindow&)>;

@@ -21,27 +21,22 @@ QString Text(const DialogControl& control) {
     return QString::fromStdString(control.title.text);
 }
 
-// A flat push-like toggle: a thin frame that looks pressed while checked.
-constexpr char kFlatToggleStyle[] =
-    "QPushButton { border: 1px solid palette(dark); background: palette(button); padding: 0; }"
-    "QPushButton:checked { background: palette(dark); color: palette(bright-text); }";
-
 BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
     const std::uint32_t type = control.style & ButtonType;
     if (!control.IsToggle()) {
         auto* button = new QPushButton(Text(control), parent);
-        // The dialog manager below decides what Enter presses, not Qt's default buttons.
+        // The dialog manager decides what Enter presses; the default button is only drawn as
+        // such, and stays the default wherever the focus is.
         button->setAutoDefault(false);
-        button->setDefault(false);
+        button->setDefault(type == DefPushButton);
         return {button, ControlKind::PushButton};
     }
     if (control.style & PushLike) {
+        // The style draws a checked push button sunken, with the text as readable as ever; a
+        // flat one (BS_FLAT) would show no edge at all while released, so it keeps its bevel.
         auto* button = new QPushButton(Text(control), parent);
         button->setCheckable(true);
         button->setAutoDefault(false);
-        if (control.style & Flat) {
-            button->setStyleSheet(kFlatToggleStyle);
-        }
         return {button, ControlKind::Toggle};
     }
     if (type == RadioButton || type == AutoRadioButton) {
@@ -52,7 +47,14 @@ BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
 
 BuiltControl BuildEdit(const DialogControl& control, QWidget* parent) {
     auto* edit = new QLineEdit(Text(control), parent);
-    edit->setReadOnly(control.style & EditReadOnly);
+    if (control.style & EditReadOnly) {
+        // A box the user cannot type into shows on the window's face, as on Windows; its text
+        // can still be selected and copied.
+        edit->setReadOnly(true);
+        QPalette palette = edit->palette();
+        palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+        edit->setPalette(palette);
+    }
     if (control.style & EditRight) {
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     } else if (control.style & EditCenter) {

@@ -38,9 +38,9 @@ void QtDialogWindow::SetItemText(int id, const std::string& text) {
     QWidget* widget = Control(id);
     const QString value = QString::fromStdString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        // A box whose whole text is selected (as after the number notice) stays so, ready for
-        // the user to type over.
-        const bool allSelected = edit->hasSelectedText() && edit->selectedText() == edit->text();
+        // A focused box whose whole text is selected (as after the number notice, an empty text
+        // included) stays so, ready for the user to type over.
+        const bool allSelected = focusWidget() == edit && edit->selectedText() == edit->text();
         edit->setText(value);
         edit->setCursorPosition(0);
         if (allSelected) {

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include "framework/resources/captions.h"
 
@@ -103,17 +104,40 @@ QWidget* QtDialogWindow::FirstTabStop() const {
     return nullptr;
 }
 
-void QtDialogWindow::PlaceOnScreen(QWidget* owner) {
+QPoint QtDialogWindow::CentredFramePosition() const {
+    const QWidget* owner = parentWidget();
     const QRect area = owner != nullptr      ? owner->frameGeometry()
                        : screen() != nullptr ? screen()->availableGeometry()
                                              : QRect();
-    if (area.isValid()) {
-        move(area.center() - rect().center());
-    }
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(area.center());
+    return frame.topLeft();
+}
+
+void QtDialogWindow::PlaceOnScreen() {
+    move(CentredFramePosition());
+}
+
+void QtDialogWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnceFramed(20);
+}
+
+void QtDialogWindow::CentreOnceFramed(int triesLeft) {
+    // Until the window manager has framed the window, its frame is the client area alone; it
+    // frames the window a moment after it shows, and then the window is centred again, frame
+    // and all. Without a window manager no frame ever comes.
+    QTimer::singleShot(50, this, [this, triesLeft] {
+        if (frameGeometry().size() != size()) {
+            PlaceOnScreen();
+        } else if (triesLeft > 0) {
+            CentreOnceFramed(triesLeft - 1);
+        }
+    });
 }
 
 int QtDialogWindow::RunModal() {
-    PlaceOnScreen(parentWidget());
+    PlaceOnScreen();
     if (dialog_.InitializeWindow(*this)) {
         if (QWidget* first = FirstTabStop()) {
             first->setFocus(Qt::TabFocusReason);

@@ -64,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void SendCommand(int id);
@@ -73,7 +74,9 @@ private:
     void NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate);
     void BuildWindowMenu(const DialogTemplate& dialogTemplate);
     QWidget* FirstTabStop() const;
-    void PlaceOnScreen(QWidget* owner);
+    QPoint CentredFramePosition() const;
+    void PlaceOnScreen();
+    void CentreOnceFramed(int triesLeft);
 
     CDialog& dialog_;
     std::map<int, BuiltControl> controls_;

@@ -1,12 +1,16 @@
 // The entry point of a program on the Qt window system: the window system, then the
-// framework's main routine. The command line belongs to Qt alone.
+// framework's main routine. The program takes no command-line options, and neither does Qt on
+// its behalf (no -style, -platform or -reverse): Qt sees the program's name alone. Tests choose
+// the platform plugin through QT_QPA_PLATFORM.
 #include <QApplication>
 
 #include "framework/qt/qt_window_system.h"
 #include "framework/startup.h"
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+int main(int, char** argv) {
+    static int nameOnly = 1;
+    static char* name[] = {argv[0], nullptr};
+    QApplication application(nameOnly, name);
     QtWindowSystem windowSystem;
     return AfxWinMain(windowSystem);
 }

@@ -4,9 +4,17 @@
 
 INT_PTR QtWindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                        DialogWindow* owner) {
-    QtDialogWindow window(dialog, dialogTemplate, dynamic_cast<QtDialogWindow*>(owner));
-    running_.push_back(&window);
-    const int result = window.RunModal();
-    running_.pop_back();
+    auto* ownerWindow = dynamic_cast<QtDialogWindow*>(owner);
+    int result = IDCANCEL;
+    {
+        QtDialogWindow window(dialog, dialogTemplate, ownerWindow);
+        running_.push_back(&window);
+        result = window.RunModal();
+        running_.pop_back();
+    }
+    // The owner takes the input again, with the focus where it was.
+    if (ownerWindow != nullptr) {
+        ownerWindow->activateWindow();
+    }
     return result;
 }

@@ -22,7 +22,6 @@ inline constexpr std::uint32_t RadioButton = 0x04;
 inline constexpr std::uint32_t Auto3State = 0x06;
 inline constexpr std::uint32_t AutoRadioButton = 0x09;
 inline constexpr std::uint32_t PushLike = 0x1000;
-inline constexpr std::uint32_t Flat = 0x8000;
 
 // Edit boxes.
 inline constexpr std::uint32_t EditCenter = 0x0001;

@@ -30,8 +30,8 @@ void Win32DialogWindow::SetItemText(int id, const std::string& text) {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageA(item, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const bool allSelected = GetFocus() == item && start == 0 && end > 0 &&
-                             static_cast<int>(end) == GetWindowTextLengthA(item);
+    const bool allSelected =
+        GetFocus() == item && start == 0 && static_cast<int>(end) == GetWindowTextLengthW(item);
     SetWindowTextA(item, text.c_str());
     if (allSelected) {
         SendMessageA(item, EM_SETSEL, 0, -1);

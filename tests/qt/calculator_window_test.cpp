@@ -6,6 +6,7 @@
 #include "calculator/tuning_dlg.h"
 #include "res/resource.h"
 #include "tests/qt/qt_harness.h"
+#include "tests/support/typed_texts.h"
 
 namespace {
 
@@ -76,24 +77,37 @@ TEST_F(CalculatorWindow, TogglesSwitchTheNumbering) {
     });
 }
 
-TEST_F(CalculatorWindow, BadTextGivesTheNoticeThenFocusAndRefill) {
+class CalculatorTyping : public QtDialogTest, public ::testing::WithParamInterface<TypedText> {};
+
+TEST_P(CalculatorTyping, NumbersAreAnalysedAndEverythingElseGetsTheNotice) {
+    const TypedText& row = GetParam();
     CTuningDlg dialog;
     QString notice;
-    Run(dialog, [this, &notice](QtDialogWindow& window) {
+    Run(dialog, [this, &notice, &row](QtDialogWindow& window) {
         QLineEdit* value = Edit(window, IDC_VALUE);
         value->setFocus();
         value->selectAll();
-        QTest::keyClicks(value, "445Hz");
-        DismissNextMessageBox(&notice);
+        value->insert(QString::fromUtf8(row.text));  // as a paste over the selection
+        if (!row.isNumber) {
+            DismissNextMessageBox(&notice);
+        }
         QTest::keyClick(value, Qt::Key_Return);
-        EXPECT_EQ(notice, "Please enter a number.");
-        EXPECT_EQ(window.focusWidget(), value);
-        EXPECT_EQ(value->text(), "0") << "refilled with the value in force";
-        EXPECT_EQ(value->selectedText(), value->text());
+        if (row.isNumber) {
+            EXPECT_EQ(Text(window, IDC_CENT), row.cent);
+            EXPECT_TRUE(notice.isEmpty());
+        } else {
+            EXPECT_EQ(notice, "Please enter a number.");
+            EXPECT_EQ(window.focusWidget(), value);
+            EXPECT_EQ(value->text(), "0") << "refilled with the value in force";
+            EXPECT_EQ(value->selectedText(), "0") << "selected, to be typed over";
+        }
         EXPECT_TRUE(window.isVisible());
         QTest::keyClick(&window, Qt::Key_Escape);
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(Texts, CalculatorTyping, ::testing::ValuesIn(kTypedTexts),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CalculatorWindow, CloseBoxEndsTheModalRun) {
     CTuningDlg dialog;

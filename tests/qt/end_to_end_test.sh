@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Drives the real program as a person would, on a virtual X display: waits for the window,
-# types 445 into Val. and presses Enter, copies Tone and Cent out through the clipboard, takes a
-# screenshot, presses Escape and expects the program to end with status 0.
+# Drives the real program as a person would, on a virtual X display with a window manager:
+# starts it with options that Qt would take for itself (they must change nothing), waits for the
+# window centred with its frame, types 445 into Val. and presses Enter, copies Tone and Cent out
+# through the clipboard, takes a screenshot, presses Escape and expects the program to end with
+# status 0.
 # Usage: end_to_end_test.sh path/to/vardolin [screenshot.png]
 set -euo pipefail
 program=$1
@@ -21,11 +23,25 @@ copy_focused_box() {
     xclip -o -selection clipboard
 }
 
-"$program" &
+"$program" -platform offscreen -reverse -style windows &
 pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Vardolin$' | head -n 1) || fail "no window"
-xdotool windowfocus --sync "$window"
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vardolin$' | head -n 1) || fail "no window"
+xdotool windowactivate --sync "$window"
 sleep 0.5
+
+# Centred on the screen with its frame (the frame's extents: left, right, top, bottom).
+X=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print $NF }')
+Y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ { print $NF }')
+WIDTH=$(xwininfo -id "$window" | awk '/Width:/ { print $NF }')
+HEIGHT=$(xwininfo -id "$window" | awk '/Height:/ { print $NF }')
+read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ,\n' |
+    tr ',' ' ')
+screen_width=$(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1] }')
+screen_height=$(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[2] }')
+off_x=$(( (X - left) + (left + WIDTH + right) / 2 - screen_width / 2 ))
+off_y=$(( (Y - top) + (top + HEIGHT + bottom) / 2 - screen_height / 2 ))
+[ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] ||
+    fail "the framed window is ${off_x}, ${off_y} px off the screen's centre"
 
 # The focus starts on the upper Calc; Ref. and then Val. follow in the tab order.
 xdotool key Tab Tab
@@ -40,9 +56,9 @@ cent=$(copy_focused_box)
 [ "$cent" = "19.5622" ] || fail "Cent shows '$cent', expected '19.5622'"
 
 if [ -n "$screenshot" ]; then
-    geometry=$(xdotool getwindowgeometry --shell "$window")
-    eval "$geometry"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
+    # The window with its frame, as a person sees it.
+    import -window root -crop "$((left + WIDTH + right))x$((top + HEIGHT + bottom))+$((X - left))+$((Y - top))" \
+        +repage "$screenshot"
 fi
 
 xdotool key Escape

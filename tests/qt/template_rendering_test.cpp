@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QTest>
 
 #include "calculator/about_dlg.h"
@@ -38,10 +39,20 @@ void ExpectLaidOutCleanly(QtDialogWindow& window) {
     }
 }
 
+// Every text shows whole in its box, in the font the window actually uses.
+void ExpectTextsFit(QtDialogWindow& window) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        const int width = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(width, label->contentsRect().width())
+            << '"' << label->text().toStdString() << "\" is clipped";
+    }
+}
+
 TEST_F(TemplateRendering, CalculatorControlsFitWithoutOverlap) {
     CTuningDlg dialog;
     Run(dialog, [](QtDialogWindow& window) {
         ExpectLaidOutCleanly(window);
+        ExpectTextsFit(window);
         const DialogBaseUnits units = DialogBaseUnits::Of(window.font());
         EXPECT_EQ(window.size(), QSize(units.ToPixelsX(138), units.ToPixelsY(111)));
         EXPECT_EQ(window.Control(IDC_VALUE)->geometry().topLeft(),
@@ -55,6 +66,7 @@ TEST_F(TemplateRendering, AboutBoxFitsWithoutOverlapAndShowsTheIcon) {
     CAboutDlg about;
     Run(about, [](QtDialogWindow& window) {
         ExpectLaidOutCleanly(window);
+        ExpectTextsFit(window);
         EXPECT_EQ(window.windowTitle(), "About Vardolin");
         QTest::keyClick(&window, Qt::Key_Escape);
     });

@@ -1,0 +1,134 @@
+// How the calculator reads at a glance, measured in what Qt draws: text against its ground, the
+// read-only boxes on the window's face, the pressed toggle and the default button, in the
+// desktop's light palette and in a dark one.
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <map>
+
+#include "calculator/tuning_dlg.h"
+#include "res/resource.h"
+#include "tests/qt/qt_harness.h"
+
+namespace {
+
+// WCAG's relative luminance of a colour, and the contrast ratio of two.
+double Luminance(QRgb colour) {
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+
+double Contrast(QRgb a, QRgb b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What a control shows: its ground (the commonest colour inside its edge) and the contrast of
+// its text, the pixel that stands out most from that ground.
+struct Shown {
+    QRgb ground;
+    double textContrast;
+};
+
+Shown Measure(QWidget* control) {
+    const QImage image = control->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    QRgb ground = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts) {
+        if (count > most) {
+            ground = colour, most = count;
+        }
+    }
+    double best = 1;
+    for (const auto& [colour, count] : counts) {
+        best = std::max(best, Contrast(colour, ground));
+    }
+    return {ground, best};
+}
+
+QPalette DarkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x33));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Light, QColor(0x55, 0x55, 0x55));
+    dark.setColor(QPalette::Midlight, QColor(0x48, 0x48, 0x48));
+    dark.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::Dark, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    return dark;
+}
+
+struct PaletteCase {
+    const char* name;
+    bool dark;
+};
+
+void PrintTo(const PaletteCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class Look : public QtDialogTest, public ::testing::WithParamInterface<PaletteCase> {
+protected:
+    void SetUp() override {
+        if (GetParam().dark) {
+            QApplication::setPalette(DarkPalette());
+        }
+    }
+    void TearDown() override { QApplication::setPalette(saved); }
+
+    const QPalette saved = QApplication::palette();
+};
+
+TEST_P(Look, EveryStateReadsAtAGlance) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        QTest::keyClicks(window.Control(IDC_VALUE), "445");
+        window.dialog().SendCommand(IDOK);
+        const QRgb face = window.palette().color(QPalette::Window).rgb();
+
+        const Shown released = Measure(window.Control(IDC_ROLAND));
+        const Shown pressed = Measure(window.Control(IDC_YAMAHA));
+        const Shown readOnly = Measure(window.Control(IDC_TONE));
+        const Shown editable = Measure(window.Control(IDC_REFERENCE));
+        EXPECT_GE(released.textContrast, 4.5) << "released toggle";
+        EXPECT_GE(pressed.textContrast, 4.5) << "pressed toggle";
+        EXPECT_NE(pressed.ground, released.ground) << "the pressed toggle looks pressed";
+        EXPECT_GE(readOnly.textContrast, 4.5) << "read-only box";
+        EXPECT_EQ(readOnly.ground, face) << "a read-only box shows on the window's face";
+        EXPECT_NE(editable.ground, face) << "a box to type into does not";
+        EXPECT_GE(editable.textContrast, 4.5) << "box to type into";
+        std::printf("[ contrast ] released %.1f, pressed %.1f, read-only %.1f, editable %.1f\n",
+                    released.textContrast, pressed.textContrast, readOnly.textContrast,
+                    editable.textContrast);
+
+        auto* calc = qobject_cast<QPushButton*>(window.Control(IDOK));
+        EXPECT_TRUE(calc->isDefault()) << "the upper Calc is drawn as the default button";
+        EXPECT_FALSE(qobject_cast<QPushButton*>(window.Control(IDC_CALC_FREQ))->isDefault());
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, Look,
+                         ::testing::Values(PaletteCase{"Light", false}, PaletteCase{"Dark", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
