@@ -52,6 +52,6 @@ cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON
 cmake --build build-win -j "$jobs"
 source scripts/lib/wine_env.sh
-xvfb-run -a -s "-screen 0 800x600x24" ctest --test-dir build-win --output-on-failure
+scripts/lib/on_virtual_display.sh ctest --test-dir build-win --output-on-failure
 
 echo "All tests passed."

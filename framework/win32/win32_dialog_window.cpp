@@ -2,12 +2,14 @@
 
 #include <vector>
 
+#include "framework/win32/utf16.h"
+
 Win32DialogWindow::Win32DialogWindow(HWND window, WNDPROC platformProcedure, CDialog& dialog)
     : hwnd_(window), platformProcedure_(platformProcedure), dialog_(dialog) {}
 
 LRESULT Win32DialogWindow::SendItemMessage(int id, UINT message, WPARAM wParam,
                                            LPARAM lParam) const {
-    return SendDlgItemMessageA(hwnd_, id, message, wParam, lParam);
+    return SendDlgItemMessageW(hwnd_, id, message, wParam, lParam);
 }
 
 std::string Win32DialogWindow::GetItemText(int id) const {
@@ -15,9 +17,9 @@ std::string Win32DialogWindow::GetItemText(int id) const {
     if (item == nullptr) {
         return {};
     }
-    std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1);
-    const int length = GetWindowTextA(item, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1);
+    const int length = GetWindowTextW(item, buffer.data(), static_cast<int>(buffer.size()));
+    return Utf8FromWide(std::wstring(buffer.data(), static_cast<std::size_t>(length)));
 }
 
 void Win32DialogWindow::SetItemText(int id, const std::string& text) {
@@ -29,12 +31,12 @@ void Win32DialogWindow::SetItemText(int id, const std::string& text) {
     // for the user to type over.
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(item, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(item, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const bool allSelected =
         GetFocus() == item && start == 0 && static_cast<int>(end) == GetWindowTextLengthW(item);
-    SetWindowTextA(item, text.c_str());
+    SetWindowTextW(item, WideFromUtf8(text).c_str());
     if (allSelected) {
-        SendMessageA(item, EM_SETSEL, 0, -1);
+        SendMessageW(item, EM_SETSEL, 0, -1);
     }
 }
 
@@ -59,17 +61,18 @@ void Win32DialogWindow::ResetContent(int id) {
 }
 
 int Win32DialogWindow::AddString(int id, const std::string& text) {
+    const std::wstring wide = WideFromUtf8(text);
     return static_cast<int>(
-        SendItemMessage(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        SendItemMessage(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 void Win32DialogWindow::NotifyNumberExpected(int id, const std::string& notice) {
-    char caption[256] = {};
-    GetWindowTextA(hwnd_, caption, sizeof caption);
-    MessageBoxA(hwnd_, notice.c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
+    wchar_t caption[256] = {};
+    GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
+    MessageBoxW(hwnd_, WideFromUtf8(notice).c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
     if (const HWND box = GetDlgItem(hwnd_, id)) {
-        SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-        SendMessageA(box, EM_SETSEL, 0, -1);
+        SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        SendMessageW(box, EM_SETSEL, 0, -1);
     }
 }
 
@@ -83,12 +86,13 @@ bool Win32DialogWindow::HasSystemMenu() const {
 
 void Win32DialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) {
     if (const HMENU menu = GetSystemMenu(hwnd_, FALSE)) {
-        AppendMenuA(menu, flags, id, (flags & MF_SEPARATOR) ? nullptr : text.c_str());
+        const std::wstring wide = WideFromUtf8(text);
+        AppendMenuW(menu, flags, id, (flags & MF_SEPARATOR) ? nullptr : wide.c_str());
     }
 }
 
 void Win32DialogWindow::SetIcon(HICON icon, WPARAM size) {
-    SendMessageA(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
 }
 
 LRESULT Win32DialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -97,7 +101,7 @@ LRESULT Win32DialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM l
         dialog_.SendCommand(ID_HELP);
         return TRUE;
     }
-    return CallWindowProcA(platformProcedure_, hwnd_, message, wParam, lParam);
+    return CallWindowProcW(platformProcedure_, hwnd_, message, wParam, lParam);
 }
 
 bool Win32DialogWindow::IsIconic() const {

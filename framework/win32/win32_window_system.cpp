@@ -13,16 +13,16 @@ struct ModalRun {
 };
 
 Win32DialogWindow* WindowOf(HWND hwnd) {
-    return reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 // The window procedure of every running dialog: its message maps first, then the platform.
 LRESULT CALLBACK RouteThroughMessageMaps(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32DialogWindow* window = WindowOf(hwnd);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         return window != nullptr ? window->HandleByDefault(message, wParam, lParam)
-                                 : DefWindowProcA(hwnd, message, wParam, lParam);
+                                 : DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return window->dialog().SendMessage(message, wParam, lParam);
 }
@@ -42,7 +42,7 @@ void CentreIfNotMoved(HWND hwnd, const RECT& before) {
     } else {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
-        GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
         area = monitor.rcWork;
     }
     const int x = area.left + (area.right - area.left - (now.right - now.left)) / 2;
@@ -57,10 +57,10 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
         return FALSE;
     }
     auto* run = reinterpret_cast<ModalRun*>(lParam);
-    const auto platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    const auto platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
     run->window = std::make_unique<Win32DialogWindow>(hwnd, platform, run->dialog);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(run->window.get()));
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RouteThroughMessageMaps));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(run->window.get()));
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RouteThroughMessageMaps));
     RECT before{};
     GetWindowRect(hwnd, &before);
     const BOOL focusFirstControl = run->dialog.InitializeWindow(*run->window);
@@ -75,7 +75,7 @@ INT_PTR Win32WindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate&
     auto* ownerWindow = dynamic_cast<Win32DialogWindow*>(owner);
     ModalRun run{dialog, nullptr};
     const INT_PTR result =
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialog.GetTemplateId()),
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog.GetTemplateId()),
                         ownerWindow != nullptr ? ownerWindow->hwnd() : nullptr, &DialogProcedure,
                         reinterpret_cast<LPARAM>(&run));
     dialog.DetachWindow();

@@ -1,19 +1,7 @@
 # Sourced, with the script's arguments, by scripts that show windows: runs the calling script
-# again on a virtual X display of its own, so that nothing opens on the user's desktop, with a
-# small window manager on it that frames windows and moves the keyboard focus to a newly opened
-# box, as a desktop does.
+# again through on_virtual_display.sh (a virtual X display with a window manager), unless it
+# already runs on one.
 if [ -z "${VARDOLIN_ON_VIRTUAL_DISPLAY:-}" ]; then
-    export VARDOLIN_ON_VIRTUAL_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+    exec "$(dirname "${BASH_SOURCE[0]}")/on_virtual_display.sh" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
-if [ -z "${VARDOLIN_WINDOW_MANAGER:-}" ] && command -v openbox >/dev/null; then
-    export VARDOLIN_WINDOW_MANAGER=1
-    openbox >/dev/null 2>&1 &
-    window_manager=$!
-    trap 'kill "$window_manager" 2>/dev/null || true' EXIT
-    for _ in $(seq 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
-fi

@@ -2,12 +2,19 @@
 // does (its system menu, icons, the notice box, focus and selection).
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <string>
 
+#include "app/tuning_app.h"
 #include "calculator/tuning_dlg.h"
+#include "framework/win32/utf16.h"
 #include "framework/win32/win32_window_system.h"
 #include "res/resource.h"
+#include "tests/support/typed_texts.h"
+
+// The program's application object, for the help command and the main window.
+CTuningApp theApp;
 
 namespace {
 
@@ -30,7 +37,49 @@ INT_PTR RunCalculator(std::function<void(HWND)> steps) {
     pendingSteps = std::move(steps);
     SetTimer(nullptr, 0, 20, &RunPendingSteps);
     CTuningDlg dialog;
-    return dialog.DoModal();
+    theApp.m_pMainWnd = &dialog;
+    const INT_PTR result = dialog.DoModal();
+    theApp.m_pMainWnd = nullptr;
+    return result;
+}
+
+// Steps played one per tick of a timer, while whatever modal loop is running pumps it.
+std::deque<std::function<void()>> laterSteps;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (laterSteps.empty()) {
+        KillTimer(nullptr, timer);
+        return;
+    }
+    auto step = std::move(laterSteps.front());
+    laterSteps.pop_front();
+    step();
+}
+
+void PlayLater(std::initializer_list<std::function<void()>> steps) {
+    laterSteps.assign(steps.begin(), steps.end());
+    SetTimer(nullptr, 0, 150, &RunNextStep);
+}
+
+// The visible window owned by `owner` with the caption `caption`, or null.
+HWND OwnedWindow(HWND owner, const std::wstring& caption) {
+    for (HWND window = GetTopWindow(nullptr); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) && caption == text) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// What F1 sends from a dialog or a message box: WM_HELP to the window (a box's owner).
+void PressF1In(HWND window) {
+    static HELPINFO help{};
+    help.cbSize = sizeof help;
+    help.iContextType = HELPINFO_WINDOW;
+    PostMessageW(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
 }
 
 std::string Text(HWND dialog, int id) {
@@ -91,36 +140,150 @@ TEST(Win32Calculator, OpensCentredWithTheFocusOnCalc) {
     });
 }
 
+bool noticeSeen = false;
+HWND noticeOwner = nullptr;
+
 void CALLBACK DismissNotice(HWND, UINT, UINT_PTR timer, DWORD) {
-    // The notice is a message box owned by the calculator, with the calculator's caption.
-    for (HWND window = GetTopWindow(nullptr); window != nullptr;
-         window = GetWindow(window, GW_HWNDNEXT)) {
-        char text[64] = {};
-        GetWindowTextA(window, text, sizeof text);
-        if (GetWindow(window, GW_OWNER) != nullptr && IsWindowVisible(window) &&
-            std::string(text) == "Vardolin") {
-            KillTimer(nullptr, timer);
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
-            return;
-        }
+    // The notice is a message box owned by the calculator, with the calculator's caption. F1
+    // in it asks the calculator for help, which opens nothing over the notice.
+    if (const HWND notice = OwnedWindow(noticeOwner, L"Vardolin")) {
+        KillTimer(nullptr, timer);
+        noticeSeen = true;
+        SendMessageW(noticeOwner, WM_HELP, 0, 0);
+        EXPECT_EQ(OwnedWindow(noticeOwner, L"About Vardolin"), nullptr) << "F1 in the notice";
+        PostMessageW(notice, WM_COMMAND, IDOK, 0);
     }
 }
 
-TEST(Win32Calculator, BadTextGivesTheNoticeThenFocusAndSelection) {
-    RunCalculator([](HWND dialog) {
-        SetDlgItemTextA(dialog, IDC_VALUE, "445Hz");
-        SetTimer(nullptr, 0, 50, &DismissNotice);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+class Win32Typing : public ::testing::TestWithParam<TypedText> {};
+
+TEST_P(Win32Typing, NumbersAreAnalysedAndEverythingElseGetsTheNotice) {
+    const TypedText& row = GetParam();
+    noticeSeen = false;
+    RunCalculator([&row](HWND dialog) {
+        // Pasted as the platform's own UTF-16 text, the way a user's paste arrives.
+        SetDlgItemTextW(dialog, IDC_VALUE, WideFromUtf8(row.text).c_str());
+        noticeOwner = dialog;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &DismissNotice);
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        KillTimer(nullptr, timer);
         const HWND value = GetDlgItem(dialog, IDC_VALUE);
-        EXPECT_EQ(GetFocus(), value);
-        EXPECT_EQ(Text(dialog, IDC_VALUE), "0");
-        DWORD start = 1;
-        DWORD end = 0;
-        SendMessageA(value, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, 0u);
-        EXPECT_EQ(end, 1u) << "the whole text is selected";
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(noticeSeen, !row.isNumber);
+        if (row.isNumber) {
+            EXPECT_EQ(Text(dialog, IDC_CENT), row.cent);
+        } else {
+            EXPECT_EQ(GetFocus(), value);
+            EXPECT_EQ(Text(dialog, IDC_VALUE), "0");
+            DWORD start = 1;
+            DWORD end = 0;
+            SendMessageW(value, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            EXPECT_EQ(start, 0u);
+            EXPECT_EQ(end, 1u) << "the whole text is selected";
+        }
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Win32Typing, ::testing::ValuesIn(kTypedTexts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Win32Calculator, NestedAboutBoxesEachKeepWhatIsBelowDisabled) {
+    RunCalculator([](HWND calculator) {
+        SetDlgItemTextW(calculator, IDC_VALUE, L"445");
+        SendMessageW(calculator, WM_COMMAND, IDOK, 0);
+        static HWND first = nullptr;
+        PlayLater({
+            [calculator] {
+                first = OwnedWindow(calculator, L"About Vardolin");
+                ASSERT_NE(first, nullptr);
+                // A second one, as the system menu command reaches the calculator.
+                PostMessageW(calculator, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+            },
+            [calculator] {
+                const HWND second = OwnedWindow(first, L"About Vardolin");
+                ASSERT_NE(second, nullptr) << "the second box is owned by the first";
+                EXPECT_FALSE(IsWindowEnabled(first));
+                EXPECT_FALSE(IsWindowEnabled(calculator));
+                PostMessageW(second, WM_COMMAND, IDCANCEL, 0);
+            },
+            [calculator] {
+                EXPECT_TRUE(IsWindowEnabled(first));
+                EXPECT_FALSE(IsWindowEnabled(calculator)) << "until the first box closes";
+                PressF1In(first);
+            },
+            [] {
+                EXPECT_EQ(OwnedWindow(first, L"About Vardolin"), nullptr) << "F1 in the box";
+                PostMessageW(first, WM_COMMAND, IDCANCEL, 0);
+            },
+            [calculator] {
+                EXPECT_TRUE(IsWindowEnabled(calculator));
+                EXPECT_EQ(Text(calculator, IDC_CENT), "19.5622") << "values unchanged";
+                PostMessageW(calculator, WM_COMMAND, IDCANCEL, 0);
+            },
+        });
+        SendMessageW(calculator, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    });
+}
+
+// Every text of a dialog shows whole in its box, in the dialog's font at this display's dpi.
+void ExpectTextsFit(HWND dialog) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    for (HWND item = GetWindow(dialog, GW_CHILD); item != nullptr;
+         item = GetWindow(item, GW_HWNDNEXT)) {
+        wchar_t className[16] = {};
+        wchar_t text[128] = {};
+        GetClassNameW(item, className, 16);
+        const int length = GetWindowTextW(item, text, 128);
+        if (std::wstring(className) != L"Static" || length == 0) {
+            continue;
+        }
+        const HDC context = GetDC(item);
+        const HGDIOBJ before = SelectObject(context, font);
+        SIZE extent{};
+        GetTextExtentPoint32W(context, text, length, &extent);
+        SelectObject(context, before);
+        ReleaseDC(item, context);
+        RECT box{};
+        GetClientRect(item, &box);
+        EXPECT_LE(extent.cx, box.right) << Utf8FromWide(text) << " is clipped";
+    }
+}
+
+// The client area of a dialog as its template gives it, in dialog units of its font.
+SIZE TemplateSize(HWND dialog, int width, int height) {
+    RECT units{0, 0, width, height};
+    MapDialogRect(dialog, &units);
+    return {units.right, units.bottom};
+}
+
+TEST(Win32Calculator, WindowsGrowWithTheDpiAndShowEveryTextWhole) {
+    RunCalculator([](HWND calculator) {
+        const HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        RECT client{};
+        GetClientRect(calculator, &client);
+        const SIZE expected = TemplateSize(calculator, 138, 111);
+        EXPECT_EQ(client.right, expected.cx);
+        EXPECT_EQ(client.bottom, expected.cy);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(calculator, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        EXPECT_EQ(std::abs(font.lfHeight), MulDiv(8, dpi, 72)) << "8 point at " << dpi << " dpi";
+        std::printf("[ size ] the calculator's client area is %ld x %ld at %d dpi\n", client.right,
+                    client.bottom, dpi);
+        ExpectTextsFit(calculator);
+        PlayLater({
+            [calculator] {
+                const HWND about = OwnedWindow(calculator, L"About Vardolin");
+                ASSERT_NE(about, nullptr);
+                ExpectTextsFit(about);
+                PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+            },
+            [calculator] { PostMessageW(calculator, WM_COMMAND, IDCANCEL, 0); },
+        });
+        SendMessageW(calculator, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     });
 }
 
