@@ -8,6 +8,7 @@ packages=(
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp
     qt6-base-dev qt6-qpa-plugins libgl-dev
     xvfb xauth xdotool xclip x11-utils imagemagick locales fonts-dejavu-core openbox
+    at-spi2-core python3-pyatspi dbus
     g++-mingw-w64-x86-64-posix wine wine64
 )
 

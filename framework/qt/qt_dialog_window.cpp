@@ -2,11 +2,14 @@
 #include "framework/qt/qt_dialog_window.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
 #include "framework/resources/captions.h"
+#include "framework/resources/resource_module.h"
+#include "framework/resources/string_table.h"
 
 namespace {
 
@@ -43,8 +46,10 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     const DialogBaseUnits units = DialogBaseUnits::Of(font());
     setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
 
+    std::vector<QWidget*> widgets;  // template order
     for (const DialogControl& control : dialogTemplate.controls) {
         const BuiltControl built = BuildControl(control, this, units);
+        widgets.push_back(built.widget);
         if (control.id != -1) {
             controls_.emplace(control.id, built);
         }
@@ -62,7 +67,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
             connect(button, &QAbstractButton::clicked, this, [this, id] { SendCommand(id); });
         }
     }
-    NameBoxesAfterTheirCaptions(dialogTemplate);
+    NameBoxesAfterTheirCaptions(dialogTemplate, widgets);
     BuildWindowMenu(dialogTemplate);
 }
 
@@ -70,13 +75,29 @@ QtDialogWindow::~QtDialogWindow() {
     dialog_.DetachWindow();
 }
 
-void QtDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate) {
-    for (const DialogControl& box : dialogTemplate.controls) {
-        QWidget* widget = Control(box.id);
-        const std::string caption = CaptionOf(dialogTemplate, box);
-        if (widget != nullptr && !caption.empty() &&
-            (box.IsClass(ControlClass::Edit) || box.IsClass(ControlClass::ComboBox))) {
-            widget->setAccessibleName(QString::fromStdString(caption));
+void QtDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate,
+                                                 const std::vector<QWidget*>& widgets) {
+    // A screen reader names a box after its caption: through the name, and through the
+    // caption's "label for" relation, which is how it names a list. A string with the box's id
+    // says more about it, where captions alone would not tell two boxes apart.
+    const auto& controls = dialogTemplate.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const DialogControl& box = controls[i];
+        if (!box.IsClass(ControlClass::Edit) && !box.IsClass(ControlClass::ComboBox)) {
+            continue;
+        }
+        if (const DialogControl* caption = CaptionControlOf(dialogTemplate, box)) {
+            const auto index = static_cast<std::size_t>(caption - controls.data());
+            widgets[i]->setAccessibleName(QString::fromStdString(CaptionOf(dialogTemplate, box)));
+            if (auto* label = qobject_cast<QLabel*>(widgets[index])) {
+                label->setBuddy(widgets[i]);
+            }
+        }
+        const auto description =
+            box.id > 0 ? FindString(AfxGetResourceImage(), static_cast<std::uint16_t>(box.id))
+                       : std::nullopt;
+        if (description) {
+            widgets[i]->setAccessibleDescription(QString::fromStdString(*description));
         }
     }
 }

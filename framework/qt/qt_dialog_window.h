@@ -71,7 +71,8 @@ private:
     void SendSysCommand(UINT id);
     void PressDefaultButton();
     void OpenWindowMenu(const QPoint& position);
-    void NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate);
+    void NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate,
+                                     const std::vector<QWidget*>& widgets);
     void BuildWindowMenu(const DialogTemplate& dialogTemplate);
     QWidget* FirstTabStop() const;
     QPoint CentredFramePosition() const;

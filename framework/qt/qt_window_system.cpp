@@ -1,6 +1,17 @@
 #include "framework/qt/qt_window_system.h"
 
+#include <QAccessible>
+
 #include "framework/qt/qt_dialog_window.h"
+#include "framework/qt/read_only_box_accessible.h"
+
+QtWindowSystem::QtWindowSystem() {
+    static bool factoryInstalled = false;
+    if (!factoryInstalled) {
+        QAccessible::installFactory(&ReadOnlyBoxAccessible::Create);
+        factoryInstalled = true;
+    }
+}
 
 INT_PTR QtWindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                        DialogWindow* owner) {

@@ -9,6 +9,8 @@ class QtDialogWindow;
 // Runs dialogs as Qt widgets. Needs a QApplication.
 class QtWindowSystem : public WindowSystem {
 public:
+    QtWindowSystem();
+
     INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                            DialogWindow* owner) override;
 

@@ -35,7 +35,8 @@ std::string ShownText(const std::string& text, std::uint32_t style) {
     return shown;
 }
 
-std::string CaptionOf(const DialogTemplate& dialogTemplate, const DialogControl& box) {
+const DialogControl* CaptionControlOf(const DialogTemplate& dialogTemplate,
+                                      const DialogControl& box) {
     const DialogControl* caption = nullptr;
     for (const DialogControl& label : dialogTemplate.controls) {
         if (IsCaption(label) && StandsBefore(label, box) &&
@@ -43,6 +44,11 @@ std::string CaptionOf(const DialogTemplate& dialogTemplate, const DialogControl&
             caption = &label;
         }
     }
+    return caption;
+}
+
+std::string CaptionOf(const DialogTemplate& dialogTemplate, const DialogControl& box) {
+    const DialogControl* caption = CaptionControlOf(dialogTemplate, box);
     if (caption == nullptr) {
         return {};
     }

@@ -9,7 +9,11 @@
 // shown itself ("&&" shows one '&'), unless the style has SS_NOPREFIX.
 std::string ShownText(const std::string& text, std::uint32_t style);
 
-// The name of an edit box or list for the user and for screen readers: the text of the caption
-// that stands on the box's line to its left (the nearest one), as shown and without its colon.
-// Empty when no caption stands there. For example "Val." for the box after "Val.:".
+// The caption of an edit box or list: the static text that stands on the box's line to its left
+// (the nearest one), or null when none stands there.
+const DialogControl* CaptionControlOf(const DialogTemplate& dialogTemplate,
+                                      const DialogControl& box);
+
+// The name of an edit box or list for the user and for screen readers: its caption as shown,
+// without its colon. Empty when it has none. For example "Val." for the box after "Val.:".
 std::string CaptionOf(const DialogTemplate& dialogTemplate, const DialogControl& box);

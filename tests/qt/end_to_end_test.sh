@@ -56,9 +56,7 @@ cent=$(copy_focused_box)
 [ "$cent" = "19.5622" ] || fail "Cent shows '$cent', expected '19.5622'"
 
 if [ -n "$screenshot" ]; then
-    # The window with its frame, as a person sees it.
-    import -window root -crop "$((left + WIDTH + right))x$((top + HEIGHT + bottom))+$((X - left))+$((Y - top))" \
-        +repage "$screenshot"
+    "$(dirname "$0")/../../scripts/lib/framed_window_shot.sh" "$window" "$screenshot"
 fi
 
 xdotool key Escape

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Runs Vardolin.exe under Wine on a virtual display and drives it with win_probe.exe: typing,
-# results, the system menu, the About box, and the end of the process with status 0.
-# Usage: end_to_end_test.sh Vardolin.exe win_probe.exe
+# Runs Vardolin.exe under Wine on a virtual display with a window manager and drives it with
+# win_probe.exe: typing, results (with a screenshot of them), the system menu, the About box, and
+# the end of the process with status 0.
+# Usage: end_to_end_test.sh Vardolin.exe win_probe.exe [screenshot.png]
 set -euo pipefail
 program=$1
 probe=$2
+screenshot=${3:-}
 
 source "$(dirname "$0")/../../scripts/lib/virtual_display.sh" "$@"
 source "$(dirname "$0")/../../scripts/lib/wine_env.sh"
@@ -12,7 +14,22 @@ source "$(dirname "$0")/../../scripts/lib/wine_env.sh"
 wine "$program" &
 pid=$!
 status=0
-wine "$probe" drive || status=$?
+signal=$(mktemp -u /tmp/vardolin-picture.XXXXXX)
+wine "$probe" drive "$signal" &
+probe_pid=$!
+for _ in $(seq 300); do
+    [ -e "$signal" ] && break
+    kill -0 "$probe_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [ -e "$signal" ]; then
+    if [ -n "$screenshot" ]; then
+        window=$(xdotool search --onlyvisible --name '^Vardolin$' | head -n 1)
+        "$(dirname "$0")/../../scripts/lib/framed_window_shot.sh" "$window" "$screenshot"
+    fi
+    rm -f "$signal"
+fi
+wait "$probe_pid" || status=$?
 for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1

@@ -1,6 +1,7 @@
 // Test helper for the Windows program: reads and drives its windows with the platform's own
 // calls, as another program on the same desktop would.
-//   win_probe drive                      types 445 into Val., checks results, menu, About box
+//   win_probe drive [SIGNAL]             types 445 into Val., checks results, menu, About box;
+//                                        with SIGNAL, pauses for a picture of the result
 //   win_probe version FILE               prints the version block of FILE
 //   win_probe startup EXE TITLE RUNS     median start-up to the window shown and closed, in ms
 #include <windows.h>
@@ -77,7 +78,20 @@ bool WaitForText(HWND dialog, int id, const std::string& text) {
     return false;
 }
 
-int Drive() {
+// Tells the script driving this probe that the window shows a result worth a picture: creates
+// `signal` and waits (10 s at most) until the script has taken it and removed the file.
+void PauseForPicture(const char* signal) {
+    if (signal == nullptr) {
+        return;
+    }
+    std::fclose(std::fopen(signal, "w"));
+    for (int waited = 0; waited < 10000 && GetFileAttributesA(signal) != INVALID_FILE_ATTRIBUTES;
+         waited += 50) {
+        Sleep(50);
+    }
+}
+
+int Drive(const char* pictureSignal) {
     const HWND calculator = WaitForWindow("Vardolin");
     if (calculator == nullptr) {
         std::printf("FAIL: no window \"Vardolin\"\n");
@@ -90,6 +104,7 @@ int Drive() {
     PressKey(value, VK_RETURN);
     Check(WaitForText(calculator, IDC_TONE, " A3"), "Enter in Val. gives Tone \" A3\"");
     Check(ItemText(calculator, IDC_CENT) == "19.5622", "and Cent 19.5622");
+    PauseForPicture(pictureSignal);
 
     for (const WPARAM command : {WPARAM{0x0010}, WPARAM{0x0013}}) {
         PostMessageA(calculator, WM_SYSCOMMAND, command, 0);
@@ -192,8 +207,8 @@ int Startup(const char* program, const char* title, int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "drive") == 0) {
-        return Drive();
+    if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "drive") == 0) {
+        return Drive(argc == 3 ? argv[2] : nullptr);
     }
     if (argc == 3 && std::strcmp(argv[1], "version") == 0) {
         return Version(argv[2]);
@@ -201,6 +216,6 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "startup") == 0) {
         return Startup(argv[2], argv[3], std::atoi(argv[4]));
     }
-    std::fprintf(stderr, "usage: win_probe drive | version FILE | startup EXE TITLE RUNS\n");
+    std::fprintf(stderr, "usage: win_probe drive [SIGNAL] | version FILE | startup EXE TITLE RUNS\n");
     return 2;
 }
