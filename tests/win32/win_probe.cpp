@@ -216,6 +216,7 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "startup") == 0) {
         return Startup(argv[2], argv[3], std::atoi(argv[4]));
     }
-    std::fprintf(stderr, "usage: win_probe drive [SIGNAL] | version FILE | startup EXE TITLE RUNS\n");
+    std::fprintf(stderr,
+                 "usage: win_probe drive [SIGNAL] | version FILE | startup EXE TITLE RUNS\n");
     return 2;
 }
