@@ -59,11 +59,15 @@ void QtDialogTest::WhenNextDialogOpens(Steps steps) {
 }
 
 void QtDialogTest::DismissNextMessageBox(QString* text) {
+    WhileNextMessageBoxIsOpen([text](QMessageBox& box) { *text = box.text(); });
+}
+
+void QtDialogTest::WhileNextMessageBoxIsOpen(std::function<void(QMessageBox&)> steps) {
     WhenReady(
         [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
-        [text] {
+        [steps] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            *text = box->text();
+            steps(*box);
             box->accept();
         });
 }

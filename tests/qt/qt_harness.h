@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QString>
 #include <functional>
 
@@ -29,6 +30,8 @@ protected:
 
     // Clicks OK on the next message box and returns its text through `text`.
     void DismissNextMessageBox(QString* text);
+    // Plays `steps` in the next message box, then clicks its OK.
+    void WhileNextMessageBoxIsOpen(std::function<void(QMessageBox&)> steps);
 
     // The innermost running dialog.
     QtDialogWindow& Top() { return *windows.TopDialog(); }
