@@ -22,7 +22,7 @@ INT_PTR CALLBACK BaselineProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(kCalculatorTemplate),
-                                           nullptr, &BaselineProcedure, 0);
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(kCalculatorTemplate), nullptr,
+                                           &BaselineProcedure, 0);
     return result == IDCANCEL ? 0 : 1;
 }
