@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick locales fonts-dejavu-core openbox
     at-spi2-core python3-pyatspi dbus
     g++-mingw-w64-x86-64-posix wine wine64
+    wixl lintian desktop-file-utils appstream zip unzip gzip
 )
 
 missing=()

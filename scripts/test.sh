@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite: unit and widget
-# tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, the end-to-end test
-# under Xvfb, the fuzzers for a bounded time, the format check, and the Windows program built
-# with mingw-w64 and tested under Wine.
+# tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, the end-to-end and
+# accessibility tests under Xvfb, the fuzzers for a bounded time, the format check, the Windows
+# program built with mingw-w64 and tested under Wine, and the packages built twice, validated,
+# installed, used and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,5 +54,11 @@ cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
 cmake --build build-win -j "$jobs"
 source scripts/lib/wine_env.sh
 scripts/lib/on_virtual_display.sh ctest --test-dir build-win --output-on-failure
+
+echo "== Packages (built twice, validated, installed, used and removed)"
+bash tests/packaging/reproducible_test.sh build-package
+bash tests/packaging/linux_package_test.sh build-package/first/vardolin_*.deb
+bash tests/packaging/windows_package_test.sh build-package/first/Vardolin-*-win64.msi \
+    build-package/first/Vardolin-*-win64.zip build-win/tests/win32/win_probe.exe
 
 echo "All tests passed."

@@ -2,9 +2,13 @@
 // calls, as another program on the same desktop would.
 //   win_probe drive [SIGNAL]             types 445 into Val., checks results, menu, About box;
 //                                        with SIGNAL, pauses for a picture of the result
+//   win_probe shortcut LNK               prints the target of the shortcut LNK
 //   win_probe version FILE               prints the version block of FILE
 //   win_probe startup EXE TITLE RUNS     median start-up to the window shown and closed, in ms
 #include <windows.h>
+
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -204,11 +208,44 @@ int Startup(const char* program, const char* title, int runs) {
     return 0;
 }
 
+// Prints the target of a shortcut (.lnk), as the Start menu would start it.
+int ShortcutTarget(const char* shortcut) {
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    wchar_t target[MAX_PATH] = {};
+    const std::wstring path(shortcut, shortcut + std::strlen(shortcut));
+    const bool read =
+        SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
+        SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0));
+    if (file != nullptr) {
+        file->Release();
+    }
+    if (link != nullptr) {
+        link->Release();
+    }
+    CoUninitialize();
+    if (!read) {
+        std::printf("no shortcut at %s\n", shortcut);
+        return 1;
+    }
+    char printable[MAX_PATH * 3] = {};
+    WideCharToMultiByte(CP_UTF8, 0, target, -1, printable, sizeof printable, nullptr, nullptr);
+    std::printf("%s\n", printable);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "drive") == 0) {
         return Drive(argc == 3 ? argv[2] : nullptr);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "shortcut") == 0) {
+        return ShortcutTarget(argv[2]);
     }
     if (argc == 3 && std::strcmp(argv[1], "version") == 0) {
         return Version(argv[2]);
@@ -216,7 +253,8 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "startup") == 0) {
         return Startup(argv[2], argv[3], std::atoi(argv[4]));
     }
-    std::fprintf(stderr,
-                 "usage: win_probe drive [SIGNAL] | version FILE | startup EXE TITLE RUNS\n");
+    std::fprintf(
+        stderr,
+        "usage: win_probe drive [SIGNAL] | shortcut LNK | version FILE | startup EXE TITLE RUNS\n");
     return 2;
 }

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds Vardolin's packages into dist/ (or the folder given):
+#   vardolin_<version>_<arch>.deb      the Debian package, made by CPack from `cmake --install`
+#   Vardolin-<version>-win64.msi       the Windows installer, made by wixl
+#   Vardolin-<version>-win64.zip       the portable Windows program
+# The packages are reproducible: built twice from one commit, they are the same to the byte.
+# Usage: package.sh [OUTPUT_DIR [BUILD_DIR]]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:-dist}")
+work=$(realpath -m "${2:-build-package}")
+
+bash scripts/install-deps.sh
+
+# Every time stamp that ends up in a package is the last commit's.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+version=$(sed -n 's/^project(Vardolin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# The build's own paths stay out of the binaries.
+no_paths="-ffile-prefix-map=$PWD=. -ffile-prefix-map=$work=build"
+common=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVARDOLIN_BENCHMARKS=OFF)
+mkdir -p "$out"
+
+echo "== Debian package"
+cmake -S . -B "$work/linux" "${common[@]}" \
+    -DCMAKE_CXX_FLAGS="$no_paths -D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
+    -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now"
+cmake --build "$work/linux"
+(cd "$work/linux" && cpack -G DEB -B "$work/linux/cpack" >/dev/null)
+cp "$work/linux/cpack/vardolin_${version}_"*.deb "$out/"
+
+echo "== Windows program"
+cmake -S . -B "$work/windows" "${common[@]}" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_CXX_FLAGS="$no_paths" -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp"
+cmake --build "$work/windows" --target vardolin
+stage=$work/windows/stage
+rm -rf "$stage"
+cmake --install "$work/windows" --prefix "$stage" --strip >/dev/null
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+
+echo "== Portable zip"
+zip=$out/Vardolin-$version-win64.zip
+rm -f "$zip"
+(cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | TZ=UTC zip -X -D -q "$zip" -@)
+
+echo "== Windows installer"
+# Product and package codes: a new version is a new product; the same commit, the same codes.
+codes=$(/usr/bin/python3 -c 'import sys, uuid
+ns = uuid.UUID("5e3b6b2c-8f0a-4c59-9a31-7d2e4b1f6a80")
+print(str(uuid.uuid5(ns, "product " + sys.argv[1])).upper(),
+      str(uuid.uuid5(ns, "package " + sys.argv[1] + " " + sys.argv[2])).upper())' \
+    "$version" "$(git rev-parse HEAD)")
+read -r product_code package_code <<<"$codes"
+wxs=$PWD/packaging/windows/vardolin.wxs
+msi=$out/Vardolin-$version-win64.msi
+(cd "$stage" && wixl -a x64 -D Version="$version" -D SourceDir=. -D ProductCode="$product_code" \
+    -o "$msi" "$wxs")
+# wixl stamps a random package code and the time of the build: the commit's instead.
+known_codes=$(grep -o '[0-9A-F]\{8\}-[0-9A-F-]\{27\}' "$wxs")
+/usr/bin/python3 packaging/windows/pin_msi_summary.py "$msi" "$package_code" "$SOURCE_DATE_EPOCH" \
+    "$product_code" $known_codes
+
+(cd "$out" && ls -l vardolin_*.deb Vardolin-*.msi Vardolin-*.zip && sha256sum vardolin_*.deb \
+    Vardolin-*.msi Vardolin-*.zip)

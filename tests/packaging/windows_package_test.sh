@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The Windows packages as a Windows user gets them, under Wine: the program imports nothing but
+# system libraries; the installer installs silently, its Start-menu shortcut starts a program
+# that passes the end-to-end test, and uninstalling removes the program, the shortcut and the
+# entry in Apps and features; the portable zip's program passes the same test from a folder of
+# its own.
+# Usage: windows_package_test.sh Vardolin-<version>-win64.msi Vardolin-<version>-win64.zip win_probe.exe
+set -euo pipefail
+msi=$(realpath "$1")
+zip=$(realpath "$2")
+probe=$(realpath "$3")
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+source "$root/scripts/lib/virtual_display.sh" "$@"
+source "$root/scripts/lib/wine_env.sh"
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+unzip -q "$zip" -d "$unpacked"
+[ "$(cd "$unpacked" && ls | sort | tr '\n' ' ')" = "LICENSE.txt README.txt Vardolin.exe " ] ||
+    fail "the zip holds $(ls "$unpacked")"
+imports=$(x86_64-w64-mingw32-objdump -p "$unpacked/Vardolin.exe" | awk '/DLL Name:/ { print $3 }')
+for dll in $imports; do
+    case "${dll,,}" in
+        kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll | api-ms-win-crt-*) ;;
+        *) fail "Vardolin.exe imports $dll, which Windows does not have" ;;
+    esac
+done
+echo "imports: $(tr '\n' ' ' <<<"$imports")"
+
+bash "$root/tests/win32/end_to_end_test.sh" "$unpacked/Vardolin.exe" "$probe" ||
+    fail "the program from the zip"
+
+uninstall_entry() {
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+        tr -d '\r' | grep -A20 'DisplayName.*REG_SZ.*Vardolin$' || true
+}
+wine msiexec /i "$(winepath -w "$msi")" /qn || fail "the installer"
+wineserver -w
+# Windows puts a per-machine shortcut into the Start menu of all users; Wine's installer puts it
+# into the Start menu of the user who installs.
+shortcut=$(find "$(winepath -u 'C:\')" -path '*/Start Menu/Programs/Vardolin.lnk' | head -n 1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+echo "shortcut: $shortcut"
+target=$(wine "$probe" shortcut "$(winepath -w "$shortcut")" | tr -d '\r')
+program=$(winepath -u "$target")
+case "$target" in
+    *'Program Files\Vardolin\Vardolin.exe') ;;
+    *) fail "the shortcut starts $target" ;;
+esac
+entry=$(uninstall_entry)
+grep -q 'DisplayVersion.*1\.0\.0\.1' <<<"$entry" && grep -q 'Publisher.*Vardolin authors' <<<"$entry" ||
+    fail "no entry with version and publisher in Apps and features"
+bash "$root/tests/win32/end_to_end_test.sh" "$program" "$probe" || fail "the installed program"
+
+wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the uninstaller"
+wineserver -w
+[ ! -e "$program" ] || fail "the program is still there after uninstalling"
+[ ! -e "$shortcut" ] || fail "the shortcut is still there after uninstalling"
+[ -z "$(uninstall_entry)" ] || fail "Apps and features still lists Vardolin"
+echo "PASS: zip and installer: imports, Start menu, Apps and features, end-to-end, uninstall"
