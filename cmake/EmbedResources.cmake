@@ -7,8 +7,10 @@ if(MSVC)
 else()
     find_program(VARDOLIN_WINDRES NAMES x86_64-w64-mingw32-windres i686-w64-mingw32-windres windres
                  REQUIRED)
+    # The resource compiler's headers are the build machine's, whatever the target.
     find_path(VARDOLIN_WINRES_INCLUDE winresrc.h
-              PATHS /usr/share/mingw-w64/include /usr/x86_64-w64-mingw32/include REQUIRED)
+              PATHS /usr/share/mingw-w64/include /usr/x86_64-w64-mingw32/include
+              NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     find_program(VARDOLIN_CPP NAMES cpp REQUIRED)
 endif()
 

@@ -48,6 +48,12 @@ for fuzzer in float_text_fuzz resource_fuzz calculator_fuzz; do
     grep -E 'stat::number_of_executed_units' "build-fuzz/$fuzzer.log" | sed "s/^/$fuzzer: /"
 done
 
+echo "== The browser's engine (Emscripten; the suites under Node.js)"
+cmake -S . -B build-web -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON
+cmake --build build-web -j "$jobs"
+ctest --test-dir build-web --output-on-failure
+
 echo "== Windows program (mingw-w64, under Wine)"
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON

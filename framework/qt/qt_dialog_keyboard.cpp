@@ -1,13 +1,14 @@
 // The dialog manager's keyboard and the window menu, as users know them from Windows dialogs.
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "framework/qt/qt_dialog_window.h"
 
 void QtDialogWindow::PressDefaultButton() {
     const QWidget* button = Control(defaultButton_);
     if (button == nullptr || button->isEnabled()) {
-        SendCommand(defaultButton_);
+        dialog_.SendCommand(defaultButton_);
     }
 }
 
@@ -20,14 +21,14 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
             return entry.second.widget == focused && entry.second.kind == ControlKind::PushButton;
         });
         if (found != controls_.end()) {
-            SendCommand(found->first);
+            dialog_.SendCommand(found->first);
         } else {
             PressDefaultButton();
         }
     } else if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
-        SendCommand(IDCANCEL);
+        dialog_.SendCommand(IDCANCEL);
     } else if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
-        SendCommand(ID_HELP);
+        dialog_.SendCommand(ID_HELP);
     } else if (key == Qt::Key_F4 && modifiers == Qt::AltModifier) {
         SendSysCommand(SC_CLOSE);
     } else if ((key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) || key == Qt::Key_Menu) {

@@ -64,7 +64,8 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
         }
         if (auto* button = qobject_cast<QAbstractButton*>(built.widget)) {
             const int id = control.id;
-            connect(button, &QAbstractButton::clicked, this, [this, id] { SendCommand(id); });
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, id] { dialog_.SendCommand(id); });
         }
     }
     NameBoxesAfterTheirCaptions(dialogTemplate, widgets);
@@ -168,10 +169,6 @@ int QtDialogWindow::RunModal() {
         return *endResult_;
     }
     return exec();
-}
-
-void QtDialogWindow::SendCommand(int id) {
-    dialog_.SendCommand(id);
 }
 
 void QtDialogWindow::SendSysCommand(UINT id) {

@@ -67,7 +67,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void SendCommand(int id);
     void SendSysCommand(UINT id);
     void PressDefaultButton();
     void OpenWindowMenu(const QPoint& position);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -144,7 +143,7 @@ TEST(NearestNote, BinarySearchAgreesWithTheScan) {
                                 std::nextafter(nearMean, HUGE_VALF)});
         }
         for (int i = 0; i < 20000; ++i) {
-            frequencies.push_back(std::bit_cast<float>(anyBits(random)));
+            frequencies.push_back(FloatFromBits(anyBits(random)));
         }
         for (float frequency : frequencies) {
             ASSERT_EQ(FindNearestNote(frequency), FindNearestNoteByScan(frequency))
