@@ -9,6 +9,7 @@
 
 #include "framework/icon.h"
 #include "framework/qt/qt_icon.h"
+#include "framework/resources/icon_svg.h"
 #include "framework/resources/program_resources.h"
 #include "framework/resources/resource_module.h"
 #include "res/resource.h"
@@ -25,25 +26,12 @@ bool SavePng(const QImage& image, int size, const QDir& output) {
                                         .save(output.filePath(folder + "/vardolin.png"), "PNG");
 }
 
-// One square per black pixel on a white ground, so that the SVG shows exactly the drawn note.
-bool SaveSvg(const QImage& image, const QDir& output) {
-    QString svg = QStringLiteral(
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\" "
-                      "shape-rendering=\"crispEdges\">\n<rect width=\"%1\" height=\"%2\" "
-                      "fill=\"#fff\"/>\n<path fill=\"#000\" d=\"")
-                      .arg(image.width())
-                      .arg(image.height());
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                svg += QStringLiteral("M%1 %2h1v1h-1z").arg(x).arg(y);
-            }
-        }
-    }
-    svg += "\"/>\n</svg>\n";
+bool SaveSvg(const IconImage& icon, const QDir& output) {
+    const std::string svg = IconSvg(icon);
     QFile file(output.filePath("scalable/apps/vardolin.svg"));
     return output.mkpath("scalable/apps") && file.open(QIODevice::WriteOnly) &&
-           file.write(svg.toUtf8()) == svg.toUtf8().size();
+           file.write(svg.data(), static_cast<qint64>(svg.size())) ==
+               static_cast<qint64>(svg.size());
 }
 
 }  // namespace
@@ -53,7 +41,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: vardolin_icon_png OUTPUT_DIR\n");
         return 2;
     }
-    const QImage image = ImageFromIcon(AfxLoadIcon(IDR_MAINFRAME));
+    const HICON icon = AfxLoadIcon(IDR_MAINFRAME);
+    const QImage image = ImageFromIcon(icon);
     const QDir output(QString::fromLocal8Bit(argv[1]));
     if (image.isNull()) {
         return 1;
@@ -63,5 +52,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return SaveSvg(image, output) ? 0 : 1;
+    return SaveSvg(*icon, output) ? 0 : 1;
 }

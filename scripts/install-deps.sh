@@ -11,7 +11,7 @@ packages=(
     at-spi2-core python3-pyatspi dbus
     g++-mingw-w64-x86-64-posix wine wine64
     wixl lintian desktop-file-utils appstream zip unzip gzip
-    emscripten
+    emscripten chromium chromium-driver python3-selenium
 )
 
 missing=()

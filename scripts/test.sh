@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite: unit and widget
 # tests, the same under AddressSanitizer and UndefinedBehaviorSanitizer, the end-to-end and
-# accessibility tests under Xvfb, the fuzzers for a bounded time, the format check, the Windows
-# program built with mingw-w64 and tested under Wine, and the packages built twice, validated,
-# installed, used and removed.
+# accessibility tests under Xvfb, the fuzzers for a bounded time, the format check, the suites
+# built with Emscripten and run under Node.js, the web page driven in headless Chromium, the
+# Windows program built with mingw-w64 and tested under Wine, and the packages built twice,
+# validated, installed, used and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,6 +54,10 @@ cmake -S . -B build-web -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=ON
 cmake --build build-web -j "$jobs"
 ctest --test-dir build-web --output-on-failure
+
+echo "== The web page (in headless Chromium)"
+bash scripts/web.sh build-web-page/dist
+/usr/bin/python3 tests/web/end_to_end_test.py build-web-page/dist build-web-page
 
 echo "== Windows program (mingw-w64, under Wine)"
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
