@@ -360,11 +360,12 @@ void WebDialogWindow::SetItemText(int id, const std::string& text) {
 }
 
 int WebDialogWindow::GetCheck(int id) const {
+    // Only toggles carry aria-pressed; any other control reads as not checked.
     const Control* control = Find(id);
-    return control != nullptr && control->element.call<val>("getAttribute", val("aria-pressed"))
-                                         .as<std::string>() == "true"
-               ? BST_CHECKED
-               : BST_UNCHECKED;
+    const bool pressed =
+        control != nullptr && control->source.IsToggle() &&
+        control->element.call<val>("getAttribute", val("aria-pressed")).as<std::string>() == "true";
+    return pressed ? BST_CHECKED : BST_UNCHECKED;
 }
 
 void WebDialogWindow::SetCheck(int id, int state) {
