@@ -5,6 +5,7 @@
 # Usage: reproducible_test.sh OUT_DIR
 set -euo pipefail
 out=$(realpath -m "$1")
+mkdir -p "$out"
 root=$(cd "$(dirname "$0")/../.." && pwd)
 for build in first second; do
     rm -rf "$out/$build"
