@@ -28,7 +28,7 @@ BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
         // The dialog manager decides what Enter presses; the default button is only drawn as
         // such, and stays the default wherever the focus is.
         button->setAutoDefault(false);
-        button->setDefault(type == DefPushButton);
+        button->setDefault(control.IsDefaultButton());
         return {button, ControlKind::PushButton};
     }
     if (control.style & PushLike) {

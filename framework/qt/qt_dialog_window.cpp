@@ -8,8 +8,6 @@
 #include <QTimer>
 
 #include "framework/resources/captions.h"
-#include "framework/resources/resource_module.h"
-#include "framework/resources/string_table.h"
 
 namespace {
 
@@ -27,11 +25,6 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& dialogTemplate, bool owned) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
     return flags;
-}
-
-bool IsDefaultButton(const DialogControl& control) {
-    return control.IsClass(ControlClass::Button) &&
-           (control.style & template_style::ButtonType) == template_style::DefPushButton;
 }
 
 }  // namespace
@@ -53,7 +46,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
         if (control.id != -1) {
             controls_.emplace(control.id, built);
         }
-        if (IsDefaultButton(control)) {
+        if (control.IsDefaultButton()) {
             defaultButton_ = control.id;
         }
         if (control.IsTabStop() && built.kind != ControlKind::Static) {
@@ -94,10 +87,7 @@ void QtDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTem
                 label->setBuddy(widgets[i]);
             }
         }
-        const auto description =
-            box.id > 0 ? FindString(AfxGetResourceImage(), static_cast<std::uint16_t>(box.id))
-                       : std::nullopt;
-        if (description) {
+        if (const auto description = DescriptionOf(box)) {
             widgets[i]->setAccessibleDescription(QString::fromStdString(*description));
         }
     }

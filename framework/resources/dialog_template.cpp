@@ -68,6 +68,11 @@ bool DialogControl::IsAutoToggle() const {
     return IsToggle() && (type == AutoCheckBox || type == Auto3State || type == AutoRadioButton);
 }
 
+bool DialogControl::IsDefaultButton() const {
+    using namespace template_style;
+    return IsClass(ControlClass::Button) && (style & ButtonType) == DefPushButton;
+}
+
 std::optional<DialogTemplate> ParseDialogTemplate(std::span<const std::byte> bytes) {
     ByteReader reader(bytes);
     DialogTemplate dialog;

@@ -41,6 +41,8 @@ struct DialogControl {
     // itself when clicked (the program is told afterwards).
     bool IsToggle() const;
     bool IsAutoToggle() const;
+    // Whether the control is the dialog's default push button (BS_DEFPUSHBUTTON).
+    bool IsDefaultButton() const;
 };
 
 // A DIALOG or DIALOGEX template as a resource compiler writes it.

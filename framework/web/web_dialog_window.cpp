@@ -7,8 +7,6 @@
 #include "framework/icon.h"
 #include "framework/resources/captions.h"
 #include "framework/resources/icon_group.h"
-#include "framework/resources/resource_module.h"
-#include "framework/resources/string_table.h"
 
 using emscripten::val;
 
@@ -123,7 +121,7 @@ void WebDialogWindow::Build(const DialogTemplate& dialogTemplate) {
         if (control.id != -1) {
             controls_.emplace(control.id, Control{control, element});
         }
-        if (IsPushButton(control) && (control.style & ButtonType) == DefPushButton) {
+        if (control.IsDefaultButton()) {
             defaultButton_ = control.id;
         }
         if (control.IsTabStop() && control.id != -1) {
@@ -153,7 +151,7 @@ val WebDialogWindow::BuildControl(const DialogControl& control) {
         if (control.IsToggle()) {
             element.call<void>("setAttribute", val("aria-pressed"), val("false"));
             element.call<void>("setAttribute", val("class"), val("button toggle"));
-        } else if ((control.style & ButtonType) == DefPushButton) {
+        } else if (control.IsDefaultButton()) {
             element.call<void>("setAttribute", val("class"), val("button default"));
         }
         Page().call<void>("onClick", element, windowId_, val("click"), control.id);
@@ -193,7 +191,8 @@ val WebDialogWindow::BuildControl(const DialogControl& control) {
 }
 
 void WebDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate) {
-    for (auto& [id, control] : controls_) {
+    for (auto& entry : controls_) {
+        Control& control = entry.second;
         const DialogControl& box = control.source;
         if (!box.IsClass(ControlClass::Edit) && !box.IsClass(ControlClass::ComboBox)) {
             continue;
@@ -202,8 +201,7 @@ void WebDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTe
         if (!caption.empty()) {
             control.element.call<void>("setAttribute", val("aria-label"), val(caption));
         }
-        if (const auto description =
-                FindString(AfxGetResourceImage(), static_cast<std::uint16_t>(id))) {
+        if (const auto description = DescriptionOf(box)) {
             control.element.call<void>("setAttribute", val("aria-description"), val(*description));
             control.element.set("title", *description);
         }

@@ -29,17 +29,12 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vardolin$' | he
 xdotool windowactivate --sync "$window"
 sleep 0.5
 
-# Centred on the screen with its frame (the frame's extents: left, right, top, bottom).
-X=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print $NF }')
-Y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ { print $NF }')
-WIDTH=$(xwininfo -id "$window" | awk '/Width:/ { print $NF }')
-HEIGHT=$(xwininfo -id "$window" | awk '/Height:/ { print $NF }')
-read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ,\n' |
-    tr ',' ' ')
+# Centred on the screen with its frame.
+read -r x y width height < <("$(dirname "$0")/../../scripts/lib/frame_geometry.sh" "$window")
 screen_width=$(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1] }')
 screen_height=$(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[2] }')
-off_x=$(( (X - left) + (left + WIDTH + right) / 2 - screen_width / 2 ))
-off_y=$(( (Y - top) + (top + HEIGHT + bottom) / 2 - screen_height / 2 ))
+off_x=$(( x + width / 2 - screen_width / 2 ))
+off_y=$(( y + height / 2 - screen_height / 2 ))
 [ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] ||
     fail "the framed window is ${off_x}, ${off_y} px off the screen's centre"
 
