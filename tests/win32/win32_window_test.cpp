@@ -43,21 +43,36 @@ INT_PTR RunCalculator(std::function<void(HWND)> steps) {
     return result;
 }
 
-// Steps played one per tick of a timer, while whatever modal loop is running pumps it.
-std::deque<std::function<void()>> laterSteps;
+// Steps played on the ticks of a timer, while whatever modal loop is running pumps it. A step
+// returns false while what it waits for (a box opening or closing) has not happened yet, and is
+// tried again at the next tick; one that waits in vain fails the test and closes every window.
+using LaterStep = std::function<bool()>;
+std::deque<LaterStep> laterSteps;
+int ticksWaited = 0;
+constexpr int kTicksToWait = 60;
+
+BOOL CALLBACK CancelWindow(HWND window, LPARAM) {
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
 
 void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
     if (laterSteps.empty()) {
         KillTimer(nullptr, timer);
-        return;
+    } else if (laterSteps.front()()) {
+        laterSteps.pop_front();
+        ticksWaited = 0;
+    } else if (++ticksWaited > kTicksToWait) {
+        ADD_FAILURE() << "a step waited in vain";
+        laterSteps.clear();
+        ticksWaited = 0;
+        EnumThreadWindows(GetCurrentThreadId(), &CancelWindow, 0);
     }
-    auto step = std::move(laterSteps.front());
-    laterSteps.pop_front();
-    step();
 }
 
-void PlayLater(std::initializer_list<std::function<void()>> steps) {
+void PlayLater(std::initializer_list<LaterStep> steps) {
     laterSteps.assign(steps.begin(), steps.end());
+    ticksWaited = 0;
     SetTimer(nullptr, 0, 150, &RunNextStep);
 }
 
@@ -196,30 +211,46 @@ TEST(Win32Calculator, NestedAboutBoxesEachKeepWhatIsBelowDisabled) {
         PlayLater({
             [calculator] {
                 first = OwnedWindow(calculator, L"About Vardolin");
-                ASSERT_NE(first, nullptr);
+                if (first == nullptr) {
+                    return false;
+                }
                 // A second one, as the system menu command reaches the calculator.
                 PostMessageW(calculator, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+                return true;
             },
             [calculator] {
+                // The second box is owned by the first.
                 const HWND second = OwnedWindow(first, L"About Vardolin");
-                ASSERT_NE(second, nullptr) << "the second box is owned by the first";
+                if (second == nullptr) {
+                    return false;
+                }
                 EXPECT_FALSE(IsWindowEnabled(first));
                 EXPECT_FALSE(IsWindowEnabled(calculator));
                 PostMessageW(second, WM_COMMAND, IDCANCEL, 0);
+                return true;
             },
             [calculator] {
+                if (OwnedWindow(first, L"About Vardolin") != nullptr) {
+                    return false;
+                }
                 EXPECT_TRUE(IsWindowEnabled(first));
                 EXPECT_FALSE(IsWindowEnabled(calculator)) << "until the first box closes";
                 PressF1In(first);
+                return true;
             },
             [] {
                 EXPECT_EQ(OwnedWindow(first, L"About Vardolin"), nullptr) << "F1 in the box";
                 PostMessageW(first, WM_COMMAND, IDCANCEL, 0);
+                return true;
             },
             [calculator] {
+                if (OwnedWindow(calculator, L"About Vardolin") != nullptr) {
+                    return false;
+                }
                 EXPECT_TRUE(IsWindowEnabled(calculator));
                 EXPECT_EQ(Text(calculator, IDC_CENT), "19.5622") << "values unchanged";
                 PostMessageW(calculator, WM_COMMAND, IDCANCEL, 0);
+                return true;
             },
         });
         SendMessageW(calculator, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
@@ -277,11 +308,20 @@ TEST(Win32Calculator, WindowsGrowWithTheDpiAndShowEveryTextWhole) {
         PlayLater({
             [calculator] {
                 const HWND about = OwnedWindow(calculator, L"About Vardolin");
-                ASSERT_NE(about, nullptr);
+                if (about == nullptr) {
+                    return false;
+                }
                 ExpectTextsFit(about);
                 PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+                return true;
             },
-            [calculator] { PostMessageW(calculator, WM_COMMAND, IDCANCEL, 0); },
+            [calculator] {
+                if (OwnedWindow(calculator, L"About Vardolin") != nullptr) {
+                    return false;
+                }
+                PostMessageW(calculator, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            },
         });
         SendMessageW(calculator, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     });
