@@ -8,6 +8,12 @@ if [ -z "${VARDOLIN_ON_VIRTUAL_DISPLAY:-}" ]; then
     export VARDOLIN_ON_VIRTUAL_DISPLAY=1
     exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
+# Wine keeps one server per prefix, tied to the display it started on: a server left running from
+# an earlier virtual display would put every new window there. End it first.
+if pgrep -x wineserver >/dev/null 2>&1; then
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+fi
 if command -v openbox >/dev/null; then
     openbox >/dev/null 2>&1 &
     window_manager=$!
