@@ -1,6 +1,7 @@
 #include "app/tuning_app.h"
 
 #include "calculator/tuning_dlg.h"
+#include "res/resource.h"
 
 CTuningApp::CTuningApp() = default;
 
@@ -19,4 +20,10 @@ BOOL CTuningApp::InitInstance() {
     // The dialog ends with this scope; nothing may reach it through the application after.
     m_pMainWnd = nullptr;
     return FALSE;
+}
+
+void CTuningApp::WinHelp() {
+    if (m_pMainWnd != nullptr) {
+        m_pMainWnd->SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
+    }
 }

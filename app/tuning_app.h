@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/app.h"
+#include "framework/core/app.h"
 
 // The Vardolin application: runs the calculator window and ends when it closes.
 class CTuningApp : public CWinApp {
@@ -12,4 +12,6 @@ public:
     static const MessageMap* GetThisMessageMap();
 
     BOOL InitInstance() override;
+    // Help is the About box, the same as the system menu's item opens.
+    void WinHelp() override;
 };

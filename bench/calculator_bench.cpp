@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "calculator/tuning_dlg.h"
+#include "framework/core/program_resources.h"
+#include "framework/core/resource_module.h"
 #include "framework/memory/memory_window.h"
-#include "framework/resources/program_resources.h"
-#include "framework/resources/resource_module.h"
 #include "pitch/note_lookup.h"
 #include "pitch/pitch_table.h"
 #include "res/resource.h"

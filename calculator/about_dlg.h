@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/dialog.h"
+#include "framework/core/dialog.h"
 
 // The About box: the program's name, version and authorship, opened from the system menu.
 class CAboutDlg : public CDialog {

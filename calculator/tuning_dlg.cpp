@@ -1,9 +1,9 @@
 #include "calculator/tuning_dlg.h"
 
 #include "calculator/about_dlg.h"
-#include "framework/data_exchange.h"
-#include "framework/icon.h"
-#include "framework/paint_dc.h"
+#include "framework/core/data_exchange.h"
+#include "framework/core/icon.h"
+#include "framework/core/paint_dc.h"
 #include "pitch/note_lookup.h"
 #include "pitch/note_naming.h"
 #include "pitch/pitch_table.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/combo_box.h"
-#include "framework/cstring.h"
-#include "framework/dialog.h"
+#include "framework/core/combo_box.h"
+#include "framework/core/cstring.h"
+#include "framework/core/dialog.h"
 
 // The calculator window: analyses a frequency into the nearest note and its deviation in cents,
 // computes the frequency of a note, octave and cents offset, and switches between the Roland

@@ -6,7 +6,7 @@ string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
 string(REGEX REPLACE "((0x..,){16})" "\\1\n    " bytes "${bytes}")
 file(WRITE ${OUTPUT}.tmp
 "// Generated from ${INPUT}; do not edit.
-#include \"framework/resources/program_resources.h\"
+#include \"framework/core/program_resources.h\"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "framework/memory/memory_window.h"
 
 MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
-    : dialog_(dialog), caption_(dialogTemplate.caption) {
+    : dialog_(dialog), caption_(dialogTemplate.caption), manager_(dialog, *this, dialogTemplate) {
     for (const DialogControl& source : dialogTemplate.controls) {
         if (source.id == -1) {
             continue;
@@ -10,16 +10,12 @@ MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& di
         if (!source.IsClass(ControlClass::ComboBox) && !source.title.ordinal) {
             control.text = source.title.text;
         }
+        control.enabled = !(source.style & template_style::Disabled);
+        control.visible = (source.style & template_style::Visible) != 0;
         controls_.emplace(source.id, std::move(control));
     }
     if (dialog_.InitializeWindow(*this)) {
-        // The first control that takes the focus, in template order.
-        for (const DialogControl& source : dialogTemplate.controls) {
-            if (source.IsTabStop()) {
-                focus_ = source.id;
-                break;
-            }
-        }
+        manager_.SetInitialFocus();
     }
 }
 
@@ -45,12 +41,14 @@ MemoryDialogWindow::Control* MemoryDialogWindow::FindList(int id) {
 
 bool MemoryDialogWindow::Type(int id, const std::string& text) {
     Control* control = FindControl(id);
-    if (!enabled_ || control == nullptr || !control->source.IsClass(ControlClass::Edit) ||
+    if (!enabled_ || control == nullptr || !control->enabled ||
+        !control->source.IsClass(ControlClass::Edit) ||
         (control->source.style & template_style::EditReadOnly)) {
         return false;
     }
     control->text = text;
     focus_ = id;
+    selectedText_ = {text.size(), text.size()};
     return true;
 }
 
@@ -58,15 +56,22 @@ void MemoryDialogWindow::Click(int id) {
     if (!enabled_) {
         return;
     }
-    if (Control* control = FindControl(id); control != nullptr && control->source.IsAutoToggle()) {
-        control->check = control->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+    if (const Control* control = Find(id);
+        control != nullptr && control->enabled && control->source.IsTabStop()) {
+        FocusItem(id, false);
     }
-    dialog_.SendCommand(id);
+    manager_.ClickButton(id);
 }
 
 void MemoryDialogWindow::Choose(int id, int index) {
     if (enabled_) {
         SetCurSel(id, index);
+    }
+}
+
+void MemoryDialogWindow::Press(DialogKey key, bool shift, bool alt) {
+    if (enabled_) {
+        manager_.PressKey({key, shift, alt, false});
     }
 }
 
@@ -76,10 +81,42 @@ void MemoryDialogWindow::ChooseSystemMenu(UINT_PTR id) {
     }
 }
 
-void MemoryDialogWindow::PressF1() {
-    if (enabled_) {
-        dialog_.SendCommand(ID_HELP);
+void MemoryDialogWindow::EnableItem(int id, bool enabled) {
+    if (Control* control = FindControl(id)) {
+        control->enabled = enabled;
     }
+}
+
+void MemoryDialogWindow::ShowItem(int id, bool visible) {
+    if (Control* control = FindControl(id)) {
+        control->visible = visible;
+    }
+}
+
+void MemoryDialogWindow::FocusItem(int id, bool selectText) {
+    const Control* control = Find(id);
+    if (control == nullptr) {
+        return;
+    }
+    focus_ = id;
+    const bool edit = control->source.IsClass(ControlClass::Edit);
+    selectedText_ = {0, selectText && edit ? control->text.size() : 0};
+}
+
+bool MemoryDialogWindow::IsWholeTextSelected(int id) const {
+    const Control* control = Find(id);
+    return control != nullptr && focus_ == id && selectedText_.first == 0 &&
+           selectedText_.second == control->text.size();
+}
+
+bool MemoryDialogWindow::IsItemEnabled(int id) const {
+    const Control* control = Find(id);
+    return control != nullptr && control->enabled;
+}
+
+bool MemoryDialogWindow::IsItemVisible(int id) const {
+    const Control* control = Find(id);
+    return control != nullptr && control->visible;
 }
 
 std::string MemoryDialogWindow::GetItemText(int id) const {
@@ -98,6 +135,9 @@ std::string MemoryDialogWindow::GetItemText(int id) const {
 void MemoryDialogWindow::SetItemText(int id, const std::string& text) {
     if (Control* control = FindControl(id)) {
         control->text = text;
+        if (focus_ == id) {
+            selectedText_ = {0, 0};
+        }
     }
 }
 
@@ -143,15 +183,13 @@ int MemoryDialogWindow::AddString(int id, const std::string& text) {
     return static_cast<int>(list->entries.size()) - 1;
 }
 
-void MemoryDialogWindow::NotifyNumberExpected(int id, const std::string&) {
+void MemoryDialogWindow::ShowNotice(const std::string& text) {
     if (whileNoticeOpen_) {
         enabled_ = false;
         whileNoticeOpen_();
         enabled_ = true;
     }
-    notices_.push_back(id);
-    focus_ = id;
-    selectedText_ = {0, GetItemText(id).size()};
+    notices_.push_back(text);
 }
 
 void MemoryDialogWindow::EndDialog(int result) {

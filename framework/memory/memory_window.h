@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/dialog.h"
+#include "framework/core/dialog.h"
+#include "framework/core/dialog_manager.h"
+#include "framework/core/window_system.h"
 #include "framework/resources/dialog_template.h"
-#include "framework/window_system.h"
 
 // A dialog's window held as plain values: for tests, and for running a form without any window
 // system. It plays both sides: the window system the dialog talks to, and the user's actions
@@ -23,6 +24,8 @@ public:
         int check = BST_UNCHECKED;
         std::vector<std::string> entries;
         int selection = CB_ERR;
+        bool enabled = true;
+        bool visible = true;
     };
 
     // One item of the system menu; a separator has id 0 and no text.
@@ -37,20 +40,25 @@ public:
     ~MemoryDialogWindow() override;
 
     // --- The user's side; a window disabled under a modal box takes none of it ---
-    // Replaces the text of an edit box, as typing does; false for a read-only box or no box.
+    // Replaces the text of an edit box, as typing does, and leaves the caret at its end; the box
+    // takes the focus. False for a read-only box or no box.
     bool Type(int id, const std::string& text);
-    // A click on a button: an automatic check box toggles first, then the dialog is told.
+    // A click on a button: it takes the focus if it can; an automatic check box toggles, then
+    // the dialog is told.
     void Click(int id);
     // Picks an entry of a drop-down list.
     void Choose(int id, int index);
-    // Enter runs the default button (IDOK); Escape and the close box send IDCANCEL.
-    void PressEnter() { Click(IDOK); }
-    void PressEscape() { Click(IDCANCEL); }
+    // A key, handled by the dialog manager as on a real window.
+    void Press(DialogKey key, bool shift = false, bool alt = false);
+    void PressEnter() { Press(DialogKey::Enter); }
+    void PressEscape() { Press(DialogKey::Escape); }
+    void PressF1() { Press(DialogKey::F1); }
     void ChooseSystemMenu(UINT_PTR id);
-    // F1: the help command.
-    void PressF1();
     // What the user does while a notice is open, before confirming it.
     void WhileNoticeOpen(std::function<void()> steps) { whileNoticeOpen_ = std::move(steps); }
+    // Disables or hides a control, as a program can.
+    void EnableItem(int id, bool enabled);
+    void ShowItem(int id, bool visible);
 
     // --- What the user sees ---
     const std::string& caption() const { return caption_; }
@@ -64,8 +72,10 @@ public:
     int focus() const { return focus_; }
     // The selected part of the focused box's text, as [start, end).
     std::pair<std::size_t, std::size_t> selection() const { return selectedText_; }
-    // The boxes the user was told to correct, in order.
-    const std::vector<int>& notices() const { return notices_; }
+    // The notices the user was shown, in order.
+    const std::vector<std::string>& notices() const { return notices_; }
+    // How often the window menu was opened.
+    int windowMenuOpened() const { return windowMenuOpened_; }
     const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
     HICON icon(WPARAM size) const { return size == ICON_BIG ? bigIcon_ : smallIcon_; }
     void SetClientRect(RECT rect) { clientRect_ = rect; }
@@ -88,10 +98,16 @@ public:
     int SetCurSel(int id, int index) override;
     void ResetContent(int id) override;
     int AddString(int id, const std::string& text) override;
-    void NotifyNumberExpected(int id, const std::string& notice) override;
+    int GetFocusedItem() const override { return focus_; }
+    void FocusItem(int id, bool selectText) override;
+    bool IsWholeTextSelected(int id) const override;
+    bool IsItemEnabled(int id) const override;
+    bool IsItemVisible(int id) const override;
+    void ShowNotice(const std::string& text) override;
     void EndDialog(int result) override;
     bool HasSystemMenu() const override { return true; }
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
+    void OpenWindowMenu() override { ++windowMenuOpened_; }
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return iconic_; }
@@ -110,10 +126,12 @@ private:
     CDialog& dialog_;
     std::string caption_;
     std::map<int, Control> controls_;
+    DialogManager manager_;
     std::optional<int> result_;
     int focus_ = 0;
     std::pair<std::size_t, std::size_t> selectedText_{0, 0};
-    std::vector<int> notices_;
+    std::vector<std::string> notices_;
+    int windowMenuOpened_ = 0;
     std::vector<MenuItem> systemMenu_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

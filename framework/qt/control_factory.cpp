@@ -9,13 +9,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "framework/icon.h"
+#include "framework/core/icon.h"
 #include "framework/qt/qt_icon.h"
 #include "framework/resources/captions.h"
 
 namespace {
 
 using namespace template_style;
+
+// A toggle whose state the dialog manager changes when it is clicked: Qt's own toggling is left
+// out, so that every click toggles once, by mouse, touch or key.
+template <class Button>
+class ManagedToggle : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void nextCheckState() override {}
+};
 
 QString Text(const DialogControl& control) {
     return QString::fromStdString(control.title.text);
@@ -34,15 +45,15 @@ BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
     if (control.style & PushLike) {
         // The style draws a checked push button sunken, with the text as readable as ever; a
         // flat one (BS_FLAT) would show no edge at all while released, so it keeps its bevel.
-        auto* button = new QPushButton(Text(control), parent);
+        auto* button = new ManagedToggle<QPushButton>(Text(control), parent);
         button->setCheckable(true);
         button->setAutoDefault(false);
         return {button, ControlKind::Toggle};
     }
     if (type == RadioButton || type == AutoRadioButton) {
-        return {new QRadioButton(Text(control), parent), ControlKind::Toggle};
+        return {new ManagedToggle<QRadioButton>(Text(control), parent), ControlKind::Toggle};
     }
-    return {new QCheckBox(Text(control), parent), ControlKind::Toggle};
+    return {new ManagedToggle<QCheckBox>(Text(control), parent), ControlKind::Toggle};
 }
 
 BuiltControl BuildEdit(const DialogControl& control, QWidget* parent) {

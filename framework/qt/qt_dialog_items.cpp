@@ -38,14 +38,8 @@ void QtDialogWindow::SetItemText(int id, const std::string& text) {
     QWidget* widget = Control(id);
     const QString value = QString::fromStdString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        // A focused box whose whole text is selected (as after the number notice, an empty text
-        // included) stays so, ready for the user to type over.
-        const bool allSelected = focusWidget() == edit && edit->selectedText() == edit->text();
         edit->setText(value);
         edit->setCursorPosition(0);
-        if (allSelected) {
-            edit->selectAll();
-        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(value);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -98,17 +92,47 @@ int QtDialogWindow::AddString(int id, const std::string& text) {
     return combo->count() - 1;
 }
 
-void QtDialogWindow::NotifyNumberExpected(int id, const std::string& text) {
+int QtDialogWindow::GetFocusedItem() const {
+    const QWidget* focused = focusWidget();
+    for (const auto& [id, control] : controls_) {
+        if (control.widget == focused) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+void QtDialogWindow::FocusItem(int id, bool selectText) {
+    QWidget* widget = Control(id);
+    if (widget == nullptr) {
+        return;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && selectText) {
+        edit->selectAll();
+    }
+}
+
+bool QtDialogWindow::IsWholeTextSelected(int id) const {
+    const auto* edit = qobject_cast<QLineEdit*>(Control(id));
+    return edit != nullptr && edit->selectedText() == edit->text();
+}
+
+bool QtDialogWindow::IsItemEnabled(int id) const {
+    const QWidget* widget = Control(id);
+    return widget != nullptr && widget->isEnabled();
+}
+
+bool QtDialogWindow::IsItemVisible(int id) const {
+    const QWidget* widget = Control(id);
+    return widget != nullptr && !widget->isHidden();
+}
+
+void QtDialogWindow::ShowNotice(const std::string& text) {
     QMessageBox notice(QMessageBox::Warning, windowTitle(), QString::fromStdString(text),
                        QMessageBox::Ok, this);
     notice.exec();
     activateWindow();
-    if (QWidget* box = Control(id)) {
-        box->setFocus(Qt::OtherFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(box)) {
-            edit->selectAll();
-        }
-    }
 }
 
 void QtDialogWindow::EndDialog(int result) {

@@ -1,43 +1,54 @@
-// The dialog manager's keyboard and the window menu, as users know them from Windows dialogs.
+// The keyboard of a dialog on Qt: every key goes to the dialog manager before the focused
+// control sees it; the window menu is Qt's own.
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <algorithm>
+#include <optional>
 
 #include "framework/qt/qt_dialog_window.h"
 
-void QtDialogWindow::PressDefaultButton() {
-    const QWidget* button = Control(defaultButton_);
-    if (button == nullptr || button->isEnabled()) {
-        dialog_.SendCommand(defaultButton_);
+namespace {
+
+std::optional<DialogKey> DialogKeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return DialogKey::Tab;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return DialogKey::Enter;
+        case Qt::Key_Space:
+            return DialogKey::Space;
+        case Qt::Key_Escape:
+            return DialogKey::Escape;
+        case Qt::Key_F1:
+            return DialogKey::F1;
+        case Qt::Key_F4:
+            return DialogKey::F4;
+        case Qt::Key_F10:
+            return DialogKey::F10;
+        case Qt::Key_Menu:
+            return DialogKey::ContextMenu;
+        default:
+            return std::nullopt;
     }
 }
 
-void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
-    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
-        QWidget* focused = focusWidget();
-        const auto found = std::find_if(controls_.begin(), controls_.end(), [&](const auto& entry) {
-            return entry.second.widget == focused && entry.second.kind == ControlKind::PushButton;
-        });
-        if (found != controls_.end()) {
-            dialog_.SendCommand(found->first);
-        } else {
-            PressDefaultButton();
-        }
-    } else if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
-        dialog_.SendCommand(IDCANCEL);
-    } else if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
-        dialog_.SendCommand(ID_HELP);
-    } else if (key == Qt::Key_F4 && modifiers == Qt::AltModifier) {
-        SendSysCommand(SC_CLOSE);
-    } else if ((key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) || key == Qt::Key_Menu) {
-        OpenWindowMenu(mapToGlobal(QPoint(0, 0)));
-    } else {
-        QWidget::keyPressEvent(event);
-        return;
+}  // namespace
+
+bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
     }
-    event->accept();
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const auto key = DialogKeyOf(press->key());
+    if (!key) {
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers = press->modifiers();
+    // Qt reports Shift+Tab as Backtab, with or without the Shift modifier.
+    const bool shift = (modifiers & Qt::ShiftModifier) || press->key() == Qt::Key_Backtab;
+    return manager_.PressKey(
+        {*key, shift, (modifiers & Qt::AltModifier) != 0, (modifiers & Qt::ControlModifier) != 0});
 }
 
 void QtDialogWindow::closeEvent(QCloseEvent* event) {
@@ -47,10 +58,14 @@ void QtDialogWindow::closeEvent(QCloseEvent* event) {
 }
 
 void QtDialogWindow::contextMenuEvent(QContextMenuEvent* event) {
-    OpenWindowMenu(event->globalPos());
+    ExecWindowMenu(event->globalPos());
 }
 
-void QtDialogWindow::OpenWindowMenu(const QPoint& position) {
+void QtDialogWindow::OpenWindowMenu() {
+    ExecWindowMenu(mapToGlobal(QPoint(0, 0)));
+}
+
+void QtDialogWindow::ExecWindowMenu(const QPoint& position) {
     if (!hasSystemMenu_) {
         return;
     }

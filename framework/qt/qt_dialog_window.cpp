@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "framework/core/resource_module.h"
 #include "framework/resources/captions.h"
 
 namespace {
@@ -33,6 +34,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
                                QWidget* owner)
     : QDialog(owner, FlagsFor(dialogTemplate, owner != nullptr)),
       dialog_(dialog),
+      manager_(dialog, *this, dialogTemplate),
       hasSystemMenu_(dialogTemplate.style & SysMenu) {
     setWindowTitle(QString::fromStdString(dialogTemplate.caption));
     setFont(TemplateFont(dialogTemplate.pointSize, dialogTemplate.weight, dialogTemplate.italic));
@@ -46,21 +48,14 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
         if (control.id != -1) {
             controls_.emplace(control.id, built);
         }
-        if (control.IsDefaultButton()) {
-            defaultButton_ = control.id;
-        }
-        if (control.IsTabStop() && built.kind != ControlKind::Static) {
-            if (!tabStops_.empty()) {
-                setTabOrder(tabStops_.back(), built.widget);
-            }
-            tabStops_.push_back(built.widget);
-        }
+        built.widget->installEventFilter(this);
         if (auto* button = qobject_cast<QAbstractButton*>(built.widget)) {
             const int id = control.id;
             connect(button, &QAbstractButton::clicked, this,
-                    [this, id] { dialog_.SendCommand(id); });
+                    [this, id] { manager_.ClickButton(id); });
         }
     }
+    installEventFilter(this);
     NameBoxesAfterTheirCaptions(dialogTemplate, widgets);
     BuildWindowMenu(dialogTemplate);
 }
@@ -107,15 +102,6 @@ QWidget* QtDialogWindow::Control(int id) const {
     return found != controls_.end() ? found->second.widget : nullptr;
 }
 
-QWidget* QtDialogWindow::FirstTabStop() const {
-    for (QWidget* widget : tabStops_) {
-        if (widget->isEnabled() && !widget->isHidden()) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
 QPoint QtDialogWindow::CentredFramePosition() const {
     const QWidget* owner = parentWidget();
     const QRect area = owner != nullptr      ? owner->frameGeometry()
@@ -151,9 +137,7 @@ void QtDialogWindow::CentreOnceFramed(int triesLeft) {
 int QtDialogWindow::RunModal() {
     PlaceOnScreen();
     if (dialog_.InitializeWindow(*this)) {
-        if (QWidget* first = FirstTabStop()) {
-            first->setFocus(Qt::TabFocusReason);
-        }
+        manager_.SetInitialFocus();
     }
     if (endResult_) {
         return *endResult_;

@@ -6,22 +6,20 @@
 #include <optional>
 #include <vector>
 
-#include "framework/dialog.h"
+#include "framework/core/dialog.h"
+#include "framework/core/dialog_manager.h"
+#include "framework/core/window_system.h"
 #include "framework/qt/control_factory.h"
-#include "framework/window_system.h"
 
 class QPainter;
 
-// A dialog's window on Qt, built from its template, with the keyboard and focus behaviour that
-// users know from Windows dialogs:
-// - Tab and Shift+Tab move over the tab stops in template order; Tab into a box selects its
-//   text.
-// - Enter runs a focused push button, otherwise the default button; Space presses a focused
-//   button; Escape, the close box and Alt+F4 send IDCANCEL.
-// - F1 sends the help command.
-// - Right-click on the background, the Menu key or Shift+F10 open the window's menu: Minimize,
-//   Close, and what the program appended (Linux has no way to extend the window manager's
-//   own window menu).
+// A dialog's window on Qt, built from its template. The framework's dialog manager gives it the
+// keyboard and focus behaviour that users know from Windows dialogs; the window reports every
+// key to it first and adds what is Qt's own:
+// - the close box sends the system command Close;
+// - right-click on the background, the Menu key or Shift+F10 open the window's menu: Minimize,
+//   Close, and what the program appended (Linux has no way to extend the window manager's own
+//   window menu).
 class QtDialogWindow : public QDialog, public DialogWindow {
 public:
     QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner);
@@ -46,10 +44,16 @@ public:
     int SetCurSel(int id, int index) override;
     void ResetContent(int id) override;
     int AddString(int id, const std::string& text) override;
-    void NotifyNumberExpected(int id, const std::string& notice) override;
+    int GetFocusedItem() const override;
+    void FocusItem(int id, bool selectText) override;
+    bool IsWholeTextSelected(int id) const override;
+    bool IsItemEnabled(int id) const override;
+    bool IsItemVisible(int id) const override;
+    void ShowNotice(const std::string& text) override;
     void EndDialog(int result) override;
     bool HasSystemMenu() const override { return hasSystemMenu_; }
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
+    void OpenWindowMenu() override;
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return isMinimized(); }
@@ -60,7 +64,7 @@ public:
     void EndPaint(WPARAM) override {}
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -68,20 +72,17 @@ protected:
 
 private:
     void SendSysCommand(UINT id);
-    void PressDefaultButton();
-    void OpenWindowMenu(const QPoint& position);
+    void ExecWindowMenu(const QPoint& position);
     void NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate,
                                      const std::vector<QWidget*>& widgets);
     void BuildWindowMenu(const DialogTemplate& dialogTemplate);
-    QWidget* FirstTabStop() const;
     QPoint CentredFramePosition() const;
     void PlaceOnScreen();
     void CentreOnceFramed(int triesLeft);
 
     CDialog& dialog_;
+    DialogManager manager_;
     std::map<int, BuiltControl> controls_;
-    std::vector<QWidget*> tabStops_;  // template order
-    int defaultButton_ = IDOK;        // what Enter presses when no push button has the focus
     QMenu windowMenu_;
     bool hasSystemMenu_;
     QPainter* painter_ = nullptr;

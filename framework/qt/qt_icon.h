@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "framework/win_types.h"
+#include "framework/core/win_types.h"
 
 // A loaded icon as a Qt image or pixmap; empty for no icon.
 QImage ImageFromIcon(HICON icon);

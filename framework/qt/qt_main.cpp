@@ -4,8 +4,8 @@
 // the platform plugin through QT_QPA_PLATFORM.
 #include <QApplication>
 
+#include "framework/core/startup.h"
 #include "framework/qt/qt_window_system.h"
-#include "framework/startup.h"
 
 int main(int, char** argv) {
     static int nameOnly = 1;

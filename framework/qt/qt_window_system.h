@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "framework/window_system.h"
+#include "framework/core/window_system.h"
 
 class QtDialogWindow;
 

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/resources/resource_module.h"
-#include "framework/resources/string_table.h"
-
 namespace {
 
 // Only a box's first line counts: a caption beside a taller box lines up with its top.
@@ -48,13 +45,6 @@ const DialogControl* CaptionControlOf(const DialogTemplate& dialogTemplate,
         }
     }
     return caption;
-}
-
-std::optional<std::string> DescriptionOf(const DialogControl& control) {
-    if (control.id <= 0) {
-        return std::nullopt;
-    }
-    return FindString(AfxGetResourceImage(), static_cast<std::uint16_t>(control.id));
 }
 
 std::string CaptionOf(const DialogTemplate& dialogTemplate, const DialogControl& box) {

@@ -15,10 +15,6 @@ std::string ShownText(const std::string& text, std::uint32_t style);
 const DialogControl* CaptionControlOf(const DialogTemplate& dialogTemplate,
                                       const DialogControl& box);
 
-// What screen readers say of a control besides its name: the program's string with the
-// control's id, where it has one.
-std::optional<std::string> DescriptionOf(const DialogControl& control);
-
 // The name of an edit box or list for the user and for screen readers: its caption as shown,
 // without its colon. Empty when it has none. For example "Val." for the box after "Val.:".
 std::string CaptionOf(const DialogTemplate& dialogTemplate, const DialogControl& box);

@@ -1,11 +1,27 @@
-// The page's side of Vardolin's web window system: it puts dialog windows into the page,
-// makes boxes over them modal, and turns the browser's events into one queue that the
-// program's modal loop takes from, window by window.
+// The page's side of Vardolin's web window system: it puts dialog windows into the page, makes
+// boxes over them modal, keeps the keyboard with the innermost one wherever the focus is, and
+// turns the browser's events into one queue that the program's modal loop waits on.
 Module['vardolin'] = (function () {
   var queue = [];
-  var focusBefore = new Map();  // window root -> what had the focus when a box opened over it
+  var wake = null;    // resolves the modal loop's wait for the next event
+  var windows = [];   // open windows, innermost last: { root, id, menu, lastFocus }
+  var notice = null;  // the open notice: { overlay, id }
 
-  function post(event) { queue.push(event); }
+  function post(event) {
+    queue.push(event);
+    if (wake) {
+      var resume = wake;
+      wake = null;
+      resume();
+    }
+  }
+
+  function innermost() { return windows.length ? windows[windows.length - 1] : null; }
+
+  function windowWithRoot(root) {
+    for (var i = 0; i < windows.length; i++) if (windows[i].root === root) return windows[i];
+    return null;
+  }
 
   // The dialog base units of the page's font, in em: the average width of the 52 letters and
   // the height of a line, as Windows measures a dialog's font.
@@ -39,41 +55,80 @@ Module['vardolin'] = (function () {
   }
   window.addEventListener('resize', fit);
 
-  function attachKeyboard(root, id) {
-    root.addEventListener('keydown', function (e) {
-      var target = e.target;
-      if (target.getAttribute && target.getAttribute('role') === 'menuitem' &&
-          (e.key === 'Enter' || e.key === ' ')) {
-        return;  // the browser clicks the item
-      }
-      var inText = target.tagName === 'INPUT';
-      var key = e.key;
-      var take = key === 'Tab' || key === 'Enter' || key === 'Escape' || key === 'F1';
-      if (key === 'ContextMenu' || (key === 'F10' && e.shiftKey)) take = !inText;
-      if (!take) return;
-      e.preventDefault();
-      e.stopPropagation();
-      post({ window: id, type: 'key', key: key, shift: e.shiftKey });
-    });
-    root.addEventListener('contextmenu', function (e) {
-      if (e.target.tagName === 'INPUT') return;  // the box's own edit menu
-      e.preventDefault();
-      post({ window: id, type: 'menu' });
-    });
+  // Gives the focus back to the control of a window that had it last.
+  function refocus(win) {
+    if (win && win.lastFocus && win.lastFocus.isConnected) win.lastFocus.focus();
   }
 
-  function closeMenus(except) {
-    document.querySelectorAll('.window-menu').forEach(function (menu) {
-      if (menu !== except) menu.hidden = true;
-    });
+  function menuItems(menu) { return Array.prototype.slice.call(menu.querySelectorAll('[role=menuitem]')); }
+
+  function closeMenu(win) {
+    if (!win || win.menu.hidden) return false;
+    win.menu.hidden = true;
+    refocus(win);
+    return true;
   }
+
+  // The keys of an open window menu: arrows, Home and End move, Enter and Space choose (the
+  // browser clicks the item), Escape closes it. Any other key closes it first and then goes to
+  // the window. True when the menu took the key.
+  function menuKey(win, e) {
+    var items = menuItems(win.menu);
+    var at = items.indexOf(document.activeElement);
+    var next = -1;
+    switch (e.key) {
+      case 'ArrowDown': next = (at + 1) % items.length; break;
+      case 'ArrowUp': next = (at + items.length - 1) % items.length; break;
+      case 'Home': next = 0; break;
+      case 'End': next = items.length - 1; break;
+      case 'Enter': case ' ': return at >= 0;
+      case 'Escape': e.preventDefault(); closeMenu(win); return true;
+      default: closeMenu(win); return false;
+    }
+    e.preventDefault();
+    if (items.length) items[next].focus();
+    return true;
+  }
+
+  function noticeKey(e) {
+    e.preventDefault();
+    if (e.key === 'Enter' || e.key === 'Escape' || e.key === ' ') {
+      post({ window: notice.id, type: 'notice-done' });
+    } else if (e.key === 'F1') {
+      post({ window: notice.id, type: 'key', key: 'F1', shift: false, alt: false, ctrl: false });
+    }
+  }
+
+  // Every key of the page goes to the innermost box, wherever the focus is: the notice, an open
+  // window menu, or the dialog manager of the innermost window.
+  document.addEventListener('keydown', function (e) {
+    if (notice) return noticeKey(e);
+    var win = innermost();
+    if (!win) return;
+    if (!win.menu.hidden && menuKey(win, e)) return;
+    var key = e.key;
+    var inText = e.target.tagName === 'INPUT';
+    var take = key === 'Tab' || key === 'Enter' || key === 'Escape' || key === 'F1';
+    if (key === 'ContextMenu' || (key === 'F10' && e.shiftKey)) take = !inText;
+    if (!take) return;
+    e.preventDefault();
+    e.stopPropagation();
+    post({ window: win.id, type: 'key', key: key, shift: e.shiftKey, alt: e.altKey, ctrl: e.ctrlKey });
+  }, true);
+
+  // A press on what takes no focus (a caption, the window's background, the area outside a modal
+  // box) leaves the focus where it was, as on the desktop; a press outside an open menu closes it.
   document.addEventListener('mousedown', function (e) {
-    if (!e.target.closest || !e.target.closest('.window-menu')) closeMenus(null);
-  });
+    var target = e.target;
+    var win = innermost();
+    if (win && !win.menu.hidden && !win.menu.contains(target)) closeMenu(win);
+    if (!target.closest('button, input, select, a, [tabindex]')) e.preventDefault();
+  }, true);
 
   return {
     baseUnits: measureBaseUnits(),
 
+    // The next event for window `id`; events left for windows that have closed are dropped.
     take: function (id) {
       while (queue.length) {
         var event = queue.shift();
@@ -82,16 +137,31 @@ Module['vardolin'] = (function () {
       return null;
     },
 
+    // A promise kept as soon as the queue holds an event.
+    nextEvent: function () {
+      if (queue.length) return Promise.resolve();
+      return new Promise(function (resolve) { wake = resolve; });
+    },
+
     onClick: function (element, id, type, controlId) {
       element.addEventListener('click', function () {
         post({ window: id, type: type, id: controlId });
       });
     },
 
-    openWindow: function (root, id, owner) {
-      attachKeyboard(root, id);
-      if (owner) {
-        focusBefore.set(owner, document.activeElement);
+    openWindow: function (root, id, menu, owner) {
+      var win = { root: root, id: id, menu: menu, lastFocus: null };
+      root.addEventListener('focusin', function (e) {
+        if (e.target.id && e.target.id.indexOf('vardolin-') === 0) win.lastFocus = e.target;
+      });
+      root.addEventListener('contextmenu', function (e) {
+        if (e.target.tagName === 'INPUT') return;  // the box's own edit menu
+        e.preventDefault();
+        post({ window: id, type: 'menu' });
+      });
+      var ownerWindow = owner ? windowWithRoot(owner) : null;
+      if (ownerWindow) {
+        closeMenu(ownerWindow);
         owner.inert = true;
         var overlay = document.createElement('div');
         overlay.className = 'overlay';
@@ -101,6 +171,7 @@ Module['vardolin'] = (function () {
         screen().appendChild(root);
         fit();
       }
+      windows.push(win);
     },
 
     ready: function () {
@@ -111,33 +182,30 @@ Module['vardolin'] = (function () {
     },
 
     closeWindow: function (root, owner) {
+      var win = windowWithRoot(root);
+      if (win) windows.splice(windows.indexOf(win), 1);
       var holder = root.parentNode && root.parentNode.className === 'overlay' ? root.parentNode : root;
       if (holder.parentNode) holder.parentNode.removeChild(holder);
       if (owner) {
         owner.inert = false;
-        var before = focusBefore.get(owner);
-        if (before && before.focus) before.focus();
-        focusBefore.delete(owner);
+        refocus(windowWithRoot(owner));
       }
     },
 
     openMenu: function (menu) {
-      closeMenus(menu);
-      menu.returnFocus = document.activeElement;
+      var win = innermost();
+      if (!win || win.menu !== menu) return;
       menu.hidden = false;
-      var first = menu.querySelector('[role=menuitem]');
-      if (first) first.focus();
+      var items = menuItems(menu);
+      if (items.length) items[0].focus();
     },
 
     closeMenu: function (menu) {
-      if (menu.hidden) return false;
-      menu.hidden = true;
-      if (menu.returnFocus && menu.returnFocus.focus) menu.returnFocus.focus();
-      return true;
+      for (var i = 0; i < windows.length; i++) if (windows[i].menu === menu) closeMenu(windows[i]);
     },
 
     openNotice: function (root, id, text) {
-      focusBefore.set(root, document.activeElement);
+      closeMenu(windowWithRoot(root));
       root.inert = true;
       var overlay = document.createElement('div');
       overlay.className = 'overlay';
@@ -154,29 +222,20 @@ Module['vardolin'] = (function () {
       ok.className = 'button default';
       ok.textContent = 'OK';
       ok.addEventListener('click', function () { post({ window: id, type: 'notice-done' }); });
-      alert.addEventListener('keydown', function (e) {
-        if (e.key === 'Enter' || e.key === 'Escape' || e.key === ' ') {
-          e.preventDefault();
-          post({ window: id, type: 'notice-done' });
-        } else if (e.key === 'F1') {
-          e.preventDefault();
-          post({ window: id, type: 'key', key: 'F1', shift: false });
-        } else if (e.key === 'Tab') {
-          e.preventDefault();  // the OK button is all the notice has
-        }
-      });
       alert.appendChild(message);
       alert.appendChild(ok);
       overlay.appendChild(alert);
       screen().appendChild(overlay);
+      notice = { overlay: overlay, id: id };
       ok.focus();
       return overlay;
     },
 
     closeNotice: function (overlay, root) {
       overlay.parentNode.removeChild(overlay);
+      notice = null;
       root.inert = false;
-      focusBefore.delete(root);
+      refocus(windowWithRoot(root));
     },
 
     setIcon: function (root, canvas) {

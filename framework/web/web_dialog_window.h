@@ -5,21 +5,20 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "framework/dialog.h"
-#include "framework/window_system.h"
+#include "framework/core/dialog.h"
+#include "framework/core/dialog_manager.h"
+#include "framework/core/window_system.h"
 
 // A dialog's window in the web page, built from its template as elements placed in dialog
 // units of the page's font (em units, so that the page scales the window as a whole through
-// its font size), with the keyboard and focus behaviour of Windows dialogs:
-// - Tab and Shift+Tab move over the tab stops in template order; Tab into a box selects its
-//   text.
-// - Enter runs a focused push button, otherwise the default button; Space presses a focused
-//   button; Escape and the close box send IDCANCEL; F1 sends the help command.
-// - Right-click on the window, the Menu key or Shift+F10 (outside a text box) open the window
+// its font size). The framework's dialog manager gives it the keyboard and focus of Windows
+// dialogs; the page adds what is the browser's own:
+// - the close box sends the system command Close;
+// - right-click on the window, the Menu key or Shift+F10 (outside a text box) open the window
 //   menu: Close and what the program appended.
-// The page's script (dialog_page.js) turns DOM events into the queue that the modal loop reads.
+// The page's script (dialog_page.js) turns DOM events into the queue that the modal loop reads;
+// the loop sleeps while the queue is empty.
 class WebDialogWindow : public DialogWindow {
 public:
     WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, WebDialogWindow* owner,
@@ -40,10 +39,16 @@ public:
     int SetCurSel(int id, int index) override;
     void ResetContent(int id) override;
     int AddString(int id, const std::string& text) override;
-    void NotifyNumberExpected(int id, const std::string& notice) override;
+    int GetFocusedItem() const override;
+    void FocusItem(int id, bool selectText) override;
+    bool IsWholeTextSelected(int id) const override;
+    bool IsItemEnabled(int id) const override;
+    bool IsItemVisible(int id) const override;
+    void ShowNotice(const std::string& text) override;
     void EndDialog(int result) override;
     bool HasSystemMenu() const override { return hasSystemMenu_; }
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
+    void OpenWindowMenu() override;
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return false; }
@@ -59,26 +64,29 @@ private:
         mutable emscripten::val element;  // a handle: setting its properties changes the page
     };
 
+    // Building (web_dialog_window.cpp, web_dialog_controls.cpp).
     void Build(const DialogTemplate& dialogTemplate);
+    void BuildTitleBar(const DialogTemplate& dialogTemplate);
+    void BuildWindowMenu();
     emscripten::val BuildControl(const DialogControl& control);
+    // Accessibility (web_dialog_accessibility.cpp).
     void NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate);
-    const Control* Find(int id) const;
+    // Events (web_dialog_keyboard.cpp).
+    emscripten::val NextEvent();
     void Dispatch(const emscripten::val& event);
     void PressKey(const emscripten::val& event);
-    void MoveFocus(bool backwards);
-    void FocusControl(const Control& control, bool selectText);
-    void OpenWindowMenu();
-    int FocusedControlId() const;
+
+    const Control* Find(int id) const;
+    const Control* FindList(int id) const;
 
     CDialog& dialog_;
+    DialogManager manager_;
     WebDialogWindow* owner_;
     int windowId_;
     emscripten::val root_;
     emscripten::val client_;
     emscripten::val menu_;
     std::map<int, Control> controls_;
-    std::vector<int> tabStops_;  // template order
-    int defaultButton_ = IDOK;
     bool hasSystemMenu_;
     std::optional<int> result_;
 };

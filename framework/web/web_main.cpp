@@ -3,7 +3,7 @@
 // itself).
 #include <emscripten/val.h>
 
-#include "framework/startup.h"
+#include "framework/core/startup.h"
 #include "framework/web/web_window_system.h"
 
 int main() {

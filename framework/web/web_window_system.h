@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/window_system.h"
+#include "framework/core/window_system.h"
 
 // Runs dialogs as windows in the web page. A modal run waits for the browser's events without
 // blocking it (Emscripten's Asyncify suspends the program between events), so DoModal, the

@@ -27,17 +27,7 @@ void Win32DialogWindow::SetItemText(int id, const std::string& text) {
     if (item == nullptr) {
         return;
     }
-    // A focused box whose whole text is selected (as after the number notice) stays so, ready
-    // for the user to type over.
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(item, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const bool allSelected =
-        GetFocus() == item && start == 0 && static_cast<int>(end) == GetWindowTextLengthW(item);
     SetWindowTextW(item, WideFromUtf8(text).c_str());
-    if (allSelected) {
-        SendMessageW(item, EM_SETSEL, 0, -1);
-    }
 }
 
 int Win32DialogWindow::GetCheck(int id) const {
@@ -66,14 +56,48 @@ int Win32DialogWindow::AddString(int id, const std::string& text) {
         SendItemMessage(id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
-void Win32DialogWindow::NotifyNumberExpected(int id, const std::string& notice) {
+int Win32DialogWindow::GetFocusedItem() const {
+    const HWND focused = GetFocus();
+    return focused != nullptr && GetParent(focused) == hwnd_ ? GetDlgCtrlID(focused) : 0;
+}
+
+void Win32DialogWindow::FocusItem(int id, bool selectText) {
+    const HWND item = GetDlgItem(hwnd_, id);
+    if (item == nullptr) {
+        return;
+    }
+    // The dialog manager's own way to move the focus, which also keeps the default button right.
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+    if (selectText) {
+        SendMessageW(item, EM_SETSEL, 0, -1);
+    }
+}
+
+bool Win32DialogWindow::IsWholeTextSelected(int id) const {
+    const HWND item = GetDlgItem(hwnd_, id);
+    if (item == nullptr) {
+        return false;
+    }
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(item, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start == 0 && static_cast<int>(end) == GetWindowTextLengthW(item);
+}
+
+bool Win32DialogWindow::IsItemEnabled(int id) const {
+    const HWND item = GetDlgItem(hwnd_, id);
+    return item != nullptr && IsWindowEnabled(item);
+}
+
+bool Win32DialogWindow::IsItemVisible(int id) const {
+    const HWND item = GetDlgItem(hwnd_, id);
+    return item != nullptr && (GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32DialogWindow::ShowNotice(const std::string& text) {
     wchar_t caption[256] = {};
     GetWindowTextW(hwnd_, caption, static_cast<int>(std::size(caption)));
-    MessageBoxW(hwnd_, WideFromUtf8(notice).c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
-    if (const HWND box = GetDlgItem(hwnd_, id)) {
-        SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-        SendMessageW(box, EM_SETSEL, 0, -1);
-    }
+    MessageBoxW(hwnd_, WideFromUtf8(text).c_str(), caption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Win32DialogWindow::EndDialog(int result) {
@@ -89,6 +113,11 @@ void Win32DialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::str
         const std::wstring wide = WideFromUtf8(text);
         AppendMenuW(menu, flags, id, (flags & MF_SEPARATOR) ? nullptr : wide.c_str());
     }
+}
+
+void Win32DialogWindow::OpenWindowMenu() {
+    // What Alt+Space does: the system menu, opened from the keyboard.
+    SendMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
 }
 
 void Win32DialogWindow::SetIcon(HICON icon, WPARAM size) {

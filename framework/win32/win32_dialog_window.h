@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/dialog.h"
-#include "framework/window_system.h"
+#include "framework/core/dialog.h"
+#include "framework/core/window_system.h"
 
 // A running dialog's window on USER32. The dialog manager of the platform does the keyboard,
 // the focus and the default button; every message of the window passes the dialog's message
@@ -21,10 +21,16 @@ public:
     int SetCurSel(int id, int index) override;
     void ResetContent(int id) override;
     int AddString(int id, const std::string& text) override;
-    void NotifyNumberExpected(int id, const std::string& notice) override;
+    int GetFocusedItem() const override;
+    void FocusItem(int id, bool selectText) override;
+    bool IsWholeTextSelected(int id) const override;
+    bool IsItemEnabled(int id) const override;
+    bool IsItemVisible(int id) const override;
+    void ShowNotice(const std::string& text) override;
     void EndDialog(int result) override;
     bool HasSystemMenu() const override;
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
+    void OpenWindowMenu() override;
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/window_system.h"
+#include "framework/core/window_system.h"
 
 // Runs dialogs with the platform's modal dialog call on the templates in the executable's
 // resources.

@@ -20,6 +20,12 @@ protected:
     const std::vector<std::string>& Entries(int id) { return window->Find(id)->entries; }
     int Selection(int id) { return window->GetCurSel(id); }
 
+    // The user was told once that a number is expected, and sent back to box `id`.
+    void ExpectNumberNoticeFor(int id) {
+        EXPECT_EQ(window->notices(), std::vector<std::string>{"Please enter a number."});
+        EXPECT_EQ(window->focus(), id);
+    }
+
     // Types into Val. and presses the upper "Calc".
     void Analyse(const std::string& value) {
         window->Type(IDC_VALUE, value);

@@ -1,6 +1,6 @@
 // Boxes over the calculator stay modal: each keeps everything below it disabled, and help opens
 // nothing over an open box.
-#include "framework/app.h"
+#include "framework/core/app.h"
 #include "tests/calculator/calculator_fixture.h"
 
 namespace {
@@ -14,6 +14,7 @@ public:
         static constexpr MessageMap map{&CWinApp::GetThisMessageMap, entries};
         return &map;
     }
+    void WinHelp() override { m_pMainWnd->SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX); }
 };
 
 class CalculatorUnderBoxes : public Calculator {
@@ -93,7 +94,7 @@ TEST_F(CalculatorUnderBoxes, F1InTheNoticeOpensNoAboutBox) {
     ui().WhileNoticeOpen([this] { dialog.SendCommand(ID_HELP); });
     Analyse("x");
     EXPECT_EQ(aboutBoxesOpened, 0);
-    EXPECT_EQ(ui().notices(), std::vector<int>{IDC_VALUE});
+    ExpectNumberNoticeFor(IDC_VALUE);
     ExpectValuesUnchanged();
 }
 

@@ -2,13 +2,13 @@
 
 #include <vector>
 
+#include "framework/core/resource_module.h"
+#include "framework/core/win_types.h"
 #include "framework/resources/dialog_init.h"
 #include "framework/resources/dialog_template.h"
 #include "framework/resources/icon_group.h"
 #include "framework/resources/resource_image.h"
-#include "framework/resources/resource_module.h"
 #include "framework/resources/string_table.h"
-#include "framework/win_types.h"
 #include "res/resource.h"
 
 namespace {

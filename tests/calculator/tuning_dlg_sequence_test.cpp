@@ -39,8 +39,7 @@ TEST_F(Calculator, LongValueIsShortenedToSixDigits) {
 
 TEST_F(Calculator, EmptyValIsRefusedAndRefilled) {
     Analyse("");
-    EXPECT_EQ(ui().notices(), std::vector<int>{IDC_VALUE});
-    EXPECT_EQ(ui().focus(), IDC_VALUE);
+    ExpectNumberNoticeFor(IDC_VALUE);
     EXPECT_EQ(Box(IDC_VALUE), "0");
 }
 

@@ -136,7 +136,7 @@ TEST_F(Calculator, OverflowingSynthesisShowsInfAndIsRefusedWhenRead) {
     ui().Click(IDC_CALC_FREQ);
     EXPECT_EQ(Box(IDC_VALUE), "inf");
     ui().Click(IDOK);
-    EXPECT_EQ(ui().notices(), std::vector<int>{IDC_VALUE});
+    ExpectNumberNoticeFor(IDC_VALUE);
     EXPECT_EQ(Box(IDC_CENT), "-100000") << "inf is never analysed";
     EXPECT_EQ(Box(IDC_TONE), "");
     Analyse("440");
@@ -160,8 +160,7 @@ TEST_P(CalculatorBadText, IsRefusedWithANoticeAndRefilled) {
     Analyse("445");
     ui().Type(IDC_VALUE, GetParam());
     ui().Click(IDOK);
-    EXPECT_EQ(ui().notices(), std::vector<int>{IDC_VALUE});
-    EXPECT_EQ(ui().focus(), IDC_VALUE);
+    ExpectNumberNoticeFor(IDC_VALUE);
     EXPECT_EQ(Box(IDC_VALUE), "445") << "the box shows the value in force again";
     EXPECT_EQ(Box(IDC_CENT), "19.5622");
     EXPECT_EQ(Box(IDC_REFERENCE), "440");
@@ -175,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, CalculatorBadText,
 TEST_F(Calculator, BadReferenceStopsTheReadBeforeVal) {
     ui().Type(IDC_REFERENCE, "A=440");
     Analyse("445");
-    EXPECT_EQ(ui().notices(), std::vector<int>{IDC_REFERENCE});
+    ExpectNumberNoticeFor(IDC_REFERENCE);
     EXPECT_EQ(Box(IDC_REFERENCE), "440");
     EXPECT_EQ(Box(IDC_VALUE), "0") << "Val. was not read: its field still holds 0";
     EXPECT_EQ(Box(IDC_TONE), " C-2");

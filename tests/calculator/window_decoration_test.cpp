@@ -1,3 +1,6 @@
+#include <functional>
+#include <utility>
+
 #include "calculator/about_dlg.h"
 #include "tests/calculator/calculator_fixture.h"
 #include "tests/support/icon_size.h"
@@ -100,14 +103,19 @@ TEST_F(Calculator, DragIconIsTheProgramIcon) {
     EXPECT_EQ(dialog.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(ui().icon(ICON_BIG)));
 }
 
-TEST(AboutBox, ClosesWithOkOrEscape) {
-    for (int key : {IDOK, IDCANCEL}) {
+TEST(AboutBox, ClosesWithOkEnterOrEscape) {
+    const std::pair<std::function<void(MemoryDialogWindow&)>, int> ways[] = {
+        {[](MemoryDialogWindow& window) { window.Click(IDOK); }, IDOK},
+        {[](MemoryDialogWindow& window) { window.PressEnter(); }, IDOK},
+        {[](MemoryDialogWindow& window) { window.PressEscape(); }, IDCANCEL},
+    };
+    for (const auto& [close, result] : ways) {
         CAboutDlg about;
         auto window = MemoryWindowSystem::Open(about);
         ASSERT_NE(window, nullptr);
-        window->Click(key);
+        close(*window);
         EXPECT_TRUE(window->ended());
-        EXPECT_EQ(window->result(), key);
+        EXPECT_EQ(window->result(), result);
     }
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/combo_box.h"
-#include "framework/data_exchange.h"
-#include "framework/dialog.h"
+#include "framework/core/combo_box.h"
+#include "framework/core/data_exchange.h"
+#include "framework/core/dialog.h"
 #include "framework/memory/memory_window.h"
 #include "tests/framework/res/test_resources.h"
 
@@ -57,7 +57,7 @@ TEST(DataExchange, ReadingStopsAtTheFirstBoxWithoutANumber) {
     EXPECT_EQ(dialog.second, 2);
     EXPECT_EQ(dialog.third, 3) << "boxes after it keep their fields";
     EXPECT_EQ(dialog.text, CString("text"));
-    EXPECT_EQ(window->notices(), std::vector<int>{IDC_SECOND});
+    EXPECT_EQ(window->notices(), std::vector<std::string>{"Please enter a number."});
     EXPECT_EQ(window->focus(), IDC_SECOND);
     EXPECT_EQ(window->selection(), (std::pair<std::size_t, std::size_t>{0, 6}));
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "framework/float_text.h"
+#include "framework/core/float_text.h"
 
 namespace {
 

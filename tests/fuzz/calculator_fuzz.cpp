@@ -6,10 +6,10 @@
 #include <string>
 
 #include "calculator/tuning_dlg.h"
-#include "framework/float_text.h"
+#include "framework/core/float_text.h"
+#include "framework/core/program_resources.h"
+#include "framework/core/resource_module.h"
 #include "framework/memory/memory_window.h"
-#include "framework/resources/program_resources.h"
-#include "framework/resources/resource_module.h"
 #include "res/resource.h"
 
 namespace {

@@ -1,104 +1,111 @@
+// The keyboard cases on the Qt window system, typed with QTest into the real widgets; and what
+// only a desktop has, Alt+F4.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <map>
 
+#include "app/tuning_app.h"
 #include "calculator/tuning_dlg.h"
+#include "framework/qt/control_factory.h"
 #include "res/resource.h"
 #include "tests/qt/qt_harness.h"
+#include "tests/support/keyboard_cases.h"
 
 namespace {
 
-using DialogKeyboard = QtDialogTest;
+const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys = {
+    {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
+    {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+    {"Enter", {Qt::Key_Return, Qt::NoModifier}},
+    {"Space", {Qt::Key_Space, Qt::NoModifier}},
+    {"Escape", {Qt::Key_Escape, Qt::NoModifier}},
+    {"F1", {Qt::Key_F1, Qt::NoModifier}},
+    {"Shift+F10", {Qt::Key_F10, Qt::ShiftModifier}},
+    {"Menu", {Qt::Key_Menu, Qt::NoModifier}},
+};
 
-TEST_F(DialogKeyboard, TabFollowsTheTemplateOrder) {
-    CTuningDlg dialog;
-    Run(dialog, [](QtDialogWindow& window) {
-        const int order[] = {IDC_REFERENCE, IDC_VALUE,  IDC_TONE, IDC_CENT,
-                             IDC_ROLAND,    IDC_YAMAHA, IDC_NOTE, IDC_CENT_IN,
-                             IDC_CALC_FREQ, IDC_OCTAVE, IDOK};
-        for (int id : order) {
-            QTest::keyClick(Focused(), Qt::Key_Tab);
-            EXPECT_EQ(Focused(), window.Control(id)) << "expected control " << id;
+class KeyboardOnQt : public QtDialogTest,
+                     public KeyboardDriver,
+                     public ::testing::WithParamInterface<KeyboardCase> {
+protected:
+    void Press(const std::string& key, const std::string& opens) override {
+        const auto found = kKeys.find(key);
+        ASSERT_NE(found, kKeys.end()) << "no key " << key;
+        QString notice;
+        bool menuOpened = false;
+        std::vector<std::string> opened;
+        if (opens == "notice") {
+            DismissNextMessageBox(&notice);
+        } else if (opens == "menu") {
+            CloseNextMenu(&menuOpened);
+        } else if (opens == "about") {
+            WhenNextDialogOpens([&opened](QtDialogWindow& about) {
+                opened.push_back(about.windowTitle().toStdString());
+                QTest::keyClick(&about, Qt::Key_Escape);
+            });
         }
-        QTest::keyClick(Focused(), Qt::Key_Backtab);
-        EXPECT_EQ(Focused(), window.Control(IDC_OCTAVE));
-        QTest::keyClick(&window, Qt::Key_Escape);
+        QWidget* target = Focused() != nullptr ? Focused() : window_;
+        QTest::keyClick(target, found->second.first, found->second.second);
+        if ((opens == "notice" || opens == "about") && window_->isVisible()) {
+            // The window takes the input back once the box over it has closed.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
+        }
+        EXPECT_EQ(notice.toStdString(), opens == "notice" ? "Please enter a number." : "");
+        EXPECT_EQ(menuOpened, opens == "menu");
+        EXPECT_EQ(opened, opens == "about" ? std::vector<std::string>{"About Vardolin"}
+                                           : std::vector<std::string>{});
+    }
+    void Type(int id, const std::string& text) override {
+        QLineEdit* box = Edit(*window_, id);
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, QString::fromStdString(text));
+    }
+    void Focus(int id) override { window_->Control(id)->setFocus(Qt::OtherFocusReason); }
+
+    int FocusedControl() override {
+        return Focused() != nullptr ? Focused()->property(kControlIdProperty).toInt() : 0;
+    }
+    std::string Text(int id) override { return window_->GetItemText(id); }
+    bool WholeTextSelected(int id) override {
+        const QLineEdit* box = Edit(*window_, id);
+        return box->selectedText() == box->text();
+    }
+    bool Pressed(int id) override {
+        return qobject_cast<QAbstractButton*>(window_->Control(id))->isChecked();
+    }
+    bool Ended() override { return !window_->isVisible(); }
+
+    QtDialogWindow* window_ = nullptr;
+};
+
+TEST_P(KeyboardOnQt, BehavesAsOnEveryWindowSystem) {
+    CTuningApp app;
+    RunApplication(app, [this](QtDialogWindow& window) {
+        window_ = &window;
+        RunKeyboardCase(GetParam(), *this);
+        if (window.isVisible()) {
+            QTest::keyClick(&window, Qt::Key_Escape);
+        }
     });
 }
 
-TEST_F(DialogKeyboard, TabIntoABoxSelectsItsText) {
-    CTuningDlg dialog;
-    Run(dialog, [](QtDialogWindow& window) {
-        QTest::keyClick(Focused(), Qt::Key_Tab);
-        EXPECT_EQ(Edit(window, IDC_REFERENCE)->selectedText(), "440");
-        QTest::keyClick(&window, Qt::Key_Escape);
-    });
-}
+INSTANTIATE_TEST_SUITE_P(Calculator, KeyboardOnQt, ::testing::ValuesIn(KeyboardCases()),
+                         [](const auto& info) { return info.param.name; });
 
-TEST_F(DialogKeyboard, EnterInValRunsTheUpperCalcAndKeepsTheWindow) {
-    CTuningDlg dialog;
-    Run(dialog, [](QtDialogWindow& window) {
-        QLineEdit* value = Edit(window, IDC_VALUE);
-        value->setFocus();
-        value->selectAll();
-        QTest::keyClicks(value, "452.5");
-        QTest::keyClick(value, Qt::Key_Return);
-        EXPECT_EQ(Text(window, IDC_TONE), " A3");
-        EXPECT_EQ(Text(window, IDC_CENT), "48.4971");
-        EXPECT_TRUE(window.isVisible());
-        QTest::keyClick(&window, Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogKeyboard, EnterInTheLowerCentBoxAnalysesToo) {
-    CTuningDlg dialog;
-    Run(dialog, [](QtDialogWindow& window) {
-        Edit(window, IDC_VALUE)->setText("445");
-        QLineEdit* cents = Edit(window, IDC_CENT_IN);
-        cents->setFocus();
-        cents->selectAll();
-        QTest::keyClicks(cents, "100");
-        QTest::keyClick(cents, Qt::Key_Enter);
-        EXPECT_EQ(Text(window, IDC_CENT), "19.5622");
-        EXPECT_EQ(Text(window, IDC_VALUE), "445") << "no synthesis";
-        QTest::keyClick(&window, Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogKeyboard, FocusedLowerCalcRunsWithSpaceOrEnter) {
-    CTuningDlg dialog;
-    Run(dialog, [](QtDialogWindow& window) {
-        Edit(window, IDC_CENT_IN)->setText("100");
-        QWidget* calc = window.Control(IDC_CALC_FREQ);
-        calc->setFocus();
-        QTest::keyClick(calc, Qt::Key_Space);
-        EXPECT_EQ(Text(window, IDC_VALUE), "466.164");
-        Edit(window, IDC_CENT_IN)->setText("-50");
-        QTest::keyClick(calc, Qt::Key_Return);
-        EXPECT_EQ(Text(window, IDC_VALUE), "427.474");
-        EXPECT_EQ(Text(window, IDC_TONE), "") << "the analysis did not run";
-        QTest::keyClick(&window, Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogKeyboard, EnterOnAToggleRunsTheDefaultButton) {
-    CTuningDlg dialog;
-    Run(dialog, [](QtDialogWindow& window) {
-        Edit(window, IDC_VALUE)->setText("440");
-        window.Control(IDC_ROLAND)->setFocus();
-        QTest::keyClick(Focused(), Qt::Key_Return);
-        EXPECT_EQ(Text(window, IDC_TONE), " A3");
-        EXPECT_EQ(window.GetCheck(IDC_ROLAND), BST_UNCHECKED);
-        QTest::keyClick(&window, Qt::Key_Escape);
-    });
-}
-
-TEST_F(DialogKeyboard, EscapeAndAltF4EndTheModalRun) {
+TEST(KeyboardOnTheDesktop, EscapeAndAltF4EndTheModalRun) {
     for (const auto& [key, modifier] :
          {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_F4, Qt::AltModifier}}) {
+        QtWindowSystem windows;
+        const ScopedWindowSystem shown(windows);
         CTuningDlg dialog;
-        const INT_PTR result = Run(dialog, [key = key, modifier = modifier](QtDialogWindow&) {
-            QTest::keyClick(Focused(), key, modifier);
+        QTimer::singleShot(100, [key = key, modifier = modifier] {
+            QTest::keyClick(QApplication::focusWidget(), key, modifier);
         });
-        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     }
 }
 

@@ -72,6 +72,14 @@ void QtDialogTest::WhileNextMessageBoxIsOpen(std::function<void(QMessageBox&)> s
         });
 }
 
+void QtDialogTest::CloseNextMenu(bool* opened) {
+    WhenReady([] { return QApplication::activePopupWidget() != nullptr; },
+              [opened] {
+                  *opened = true;
+                  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+              });
+}
+
 QLineEdit* QtDialogTest::Edit(QtDialogWindow& window, int id) {
     return qobject_cast<QLineEdit*>(window.Control(id));
 }

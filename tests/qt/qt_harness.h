@@ -7,8 +7,8 @@
 #include <QString>
 #include <functional>
 
-#include "framework/app.h"
-#include "framework/dialog.h"
+#include "framework/core/app.h"
+#include "framework/core/dialog.h"
 #include "framework/qt/qt_dialog_window.h"
 #include "framework/qt/qt_window_system.h"
 
@@ -32,6 +32,9 @@ protected:
     void DismissNextMessageBox(QString* text);
     // Plays `steps` in the next message box, then clicks its OK.
     void WhileNextMessageBoxIsOpen(std::function<void(QMessageBox&)> steps);
+
+    // Closes the next menu that pops up with Escape, and says through `opened` that it did.
+    void CloseNextMenu(bool* opened);
 
     // The innermost running dialog.
     QtDialogWindow& Top() { return *windows.TopDialog(); }

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "framework/resources/program_resources.h"
-#include "framework/resources/resource_module.h"
+#include "framework/core/program_resources.h"
+#include "framework/core/resource_module.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

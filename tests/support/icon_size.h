@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/core/win_types.h"
 
 // The width in pixels of a loaded icon's image; 0 for none.
 int IconWidth(HICON icon);

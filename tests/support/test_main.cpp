@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/resources/program_resources.h"
-#include "framework/resources/resource_module.h"
+#include "framework/core/program_resources.h"
+#include "framework/core/resource_module.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+
+#include "framework/core/wnd.h"
+#include "framework/resources/dialog_template.h"
+
+// A modal dialog built from a dialog template of the program's resources.
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+    static const MessageMap* GetThisMessageMap();
+
+    // Shows the dialog and runs it until EndDialog; returns the value given to EndDialog, or -1
+    // when the dialog could not be shown (no template, no window system). Its owner (the parent,
+    // or without one the main window's innermost open box) takes no input meanwhile.
+    virtual INT_PTR DoModal();
+
+    // Ends the modal run with `result`.
+    void EndDialog(int result);
+
+    UINT GetTemplateId() const { return templateId_; }
+
+    // The dialog's template from the program's resources, or nothing when it has none.
+    std::optional<DialogTemplate> LoadTemplate() const;
+
+    // Called by the window system once the window exists: attaches it and runs OnInitDialog.
+    // TRUE asks the window system to put the focus on the first control that takes it.
+    BOOL InitializeWindow(DialogWindow& window);
+
+    // Called by the window system when the window is gone.
+    void DetachWindow() { AttachWindow(nullptr); }
+
+protected:
+    // Fills the drop-down lists from the template's initialisation data, then writes every
+    // field into its control. Returns TRUE.
+    virtual BOOL OnInitDialog();
+
+    // The default button: reads the controls and ends the dialog with IDOK if all were read.
+    virtual void OnOK();
+
+    // Escape, the close box: ends the dialog with IDCANCEL.
+    virtual void OnCancel();
+
+private:
+    void ExecuteDialogInit();
+    // Who owns the dialog when it was given no parent.
+    const CWnd* DefaultOwner() const;
+
+    UINT templateId_;
+    CWnd* parent_;
+};

@@ -1,0 +1,140 @@
+#include "framework/core/dialog_manager.h"
+
+#include <algorithm>
+
+#include "framework/core/dialog.h"
+
+DialogManager::DialogManager(CDialog& dialog, DialogWindow& window,
+                             const DialogTemplate& dialogTemplate)
+    : dialog_(dialog), window_(window) {
+    for (const DialogControl& control : dialogTemplate.controls) {
+        if (control.id == -1 || control.IsClass(ControlClass::Static)) {
+            continue;
+        }
+        const bool button = control.IsClass(ControlClass::Button);
+        controls_.push_back({control.id, button && !control.IsToggle(), control.IsAutoToggle(),
+                             button, control.IsClass(ControlClass::Edit), control.IsTabStop()});
+        if (control.IsDefaultButton()) {
+            defaultButton_ = control.id;
+        }
+    }
+}
+
+const DialogManager::Control* DialogManager::Find(int id) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [id](const Control& control) { return control.id == id; });
+    return found != controls_.end() ? &*found : nullptr;
+}
+
+bool DialogManager::CanTakeFocus(const Control& control) const {
+    return control.tabStop && window_.IsItemEnabled(control.id) &&
+           window_.IsItemVisible(control.id);
+}
+
+void DialogManager::SetInitialFocus() {
+    const auto first =
+        std::find_if(controls_.begin(), controls_.end(),
+                     [this](const Control& control) { return CanTakeFocus(control); });
+    if (first != controls_.end()) {
+        window_.FocusItem(first->id, first->edit);
+    }
+}
+
+void DialogManager::MoveFocus(bool backwards) {
+    std::vector<const Control*> order;
+    for (const Control& control : controls_) {
+        if (CanTakeFocus(control)) {
+            order.push_back(&control);
+        }
+    }
+    if (order.empty()) {
+        return;
+    }
+    const int focused = window_.GetFocusedItem();
+    const auto current =
+        std::find_if(order.begin(), order.end(),
+                     [focused](const Control* control) { return control->id == focused; });
+    std::size_t next = backwards ? order.size() - 1 : 0;
+    if (current != order.end()) {
+        const auto at = static_cast<std::size_t>(current - order.begin());
+        next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+    }
+    window_.FocusItem(order[next]->id, order[next]->edit);
+}
+
+void DialogManager::PressEnter() {
+    const Control* focused = Find(window_.GetFocusedItem());
+    if (focused != nullptr && focused->pushButton) {
+        ClickButton(focused->id);
+    } else if (Find(defaultButton_) == nullptr || window_.IsItemEnabled(defaultButton_)) {
+        dialog_.SendCommand(defaultButton_);
+    }
+}
+
+void DialogManager::ClickButton(int id) {
+    const Control* control = Find(id);
+    if (control == nullptr || !window_.IsItemEnabled(id)) {
+        return;
+    }
+    if (control->autoToggle) {
+        window_.SetCheck(id, window_.GetCheck(id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+    }
+    dialog_.SendCommand(id);
+}
+
+bool DialogManager::PressKey(const KeyStroke& stroke) {
+    const bool plain = !stroke.shift && !stroke.alt && !stroke.control;
+    switch (stroke.key) {
+        case DialogKey::Tab:
+            if (stroke.alt || stroke.control) {
+                return false;
+            }
+            MoveFocus(stroke.shift);
+            return true;
+        case DialogKey::Enter:
+            if (!plain) {
+                return false;
+            }
+            PressEnter();
+            return true;
+        case DialogKey::Space: {
+            const Control* focused = Find(window_.GetFocusedItem());
+            if (!plain || focused == nullptr || !focused->button) {
+                return false;
+            }
+            ClickButton(focused->id);
+            return true;
+        }
+        case DialogKey::Escape:
+            if (!plain) {
+                return false;
+            }
+            dialog_.SendCommand(IDCANCEL);
+            return true;
+        case DialogKey::F1:
+            if (!plain) {
+                return false;
+            }
+            dialog_.SendCommand(ID_HELP);
+            return true;
+        case DialogKey::F4:
+            if (!stroke.alt || stroke.shift || stroke.control) {
+                return false;
+            }
+            dialog_.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+            return true;
+        case DialogKey::F10:
+        case DialogKey::ContextMenu: {
+            const bool menuKey = stroke.key == DialogKey::ContextMenu
+                                     ? plain
+                                     : stroke.shift && !stroke.alt && !stroke.control;
+            const Control* focused = Find(window_.GetFocusedItem());
+            if (!menuKey || (focused != nullptr && focused->edit)) {
+                return false;
+            }
+            window_.OpenWindowMenu();
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <vector>
+
+#include "framework/core/window_system.h"
+#include "framework/resources/dialog_template.h"
+
+class CDialog;
+
+// The keys a dialog acts on itself; every other key belongs to the focused control.
+enum class DialogKey { Tab, Enter, Space, Escape, F1, F4, F10, ContextMenu };
+
+// One key press with its modifiers, as a window system reports it to the dialog manager.
+struct KeyStroke {
+    DialogKey key;
+    bool shift = false;
+    bool alt = false;
+    bool control = false;
+};
+
+// The rules of a modal dialog that users know from Windows, for window systems that have no
+// dialog manager of their own (USER32 has one and does not use this):
+// - The focus starts on the first enabled, visible tab stop in template order; Tab and
+//   Shift+Tab move over the tab stops in that order and wrap. Tab into a box selects its text.
+// - Enter presses a focused push button, otherwise the default button (if it is enabled).
+// - Space presses a focused button; an automatic check box or radio button toggles first.
+// - Escape cancels (IDCANCEL), Alt+F4 is the system command Close, F1 the help command.
+// - The Menu key and Shift+F10 open the window menu, except in a text box, whose own edit menu
+//   they open.
+// The window system reports keys and clicks and provides the primitives of DialogWindow.
+class DialogManager {
+public:
+    DialogManager(CDialog& dialog, DialogWindow& window, const DialogTemplate& dialogTemplate);
+
+    // Puts the focus on the first enabled, visible tab stop, where a dialog starts when its
+    // initialisation asks for it.
+    void SetInitialFocus();
+
+    // A key pressed anywhere in the dialog. True when the dialog took it; otherwise it belongs
+    // to the focused control.
+    bool PressKey(const KeyStroke& stroke);
+
+    // A click on button `id` (by mouse, touch or Space).
+    void ClickButton(int id);
+
+    // The button that Enter presses when no push button has the focus.
+    int DefaultButton() const { return defaultButton_; }
+
+private:
+    struct Control {
+        int id;
+        bool pushButton;
+        bool autoToggle;
+        bool button;
+        bool edit;
+        bool tabStop;
+    };
+
+    const Control* Find(int id) const;
+    bool CanTakeFocus(const Control& control) const;
+    void MoveFocus(bool backwards);
+    void PressEnter();
+
+    CDialog& dialog_;
+    DialogWindow& window_;
+    std::vector<Control> controls_;  // template order
+    int defaultButton_ = IDOK;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "framework/core/win_types.h"
+#include "framework/resources/dialog_template.h"
+
+// The page that web dialogs live in, as the window system's files share it.
+namespace web_page {
+
+// The page's side of the window system (dialog_page.js).
+emscripten::val Script();
+emscripten::val Document();
+
+// A new element with a class.
+emscripten::val Element(const char* tag, const char* className);
+
+// Places an element at a template control's position, in dialog units of the page's font.
+void Place(emscripten::val& element, const DialogControl& control, int height);
+
+// A length in dialog units as em of the page's font, horizontally or vertically.
+std::string Em(int units, bool horizontal);
+
+// The icon as a canvas, drawn pixel for pixel from the icon resource.
+emscripten::val IconCanvas(HICON icon);
+
+// Waits, without running anything, until the page has an event in its queue. The modal loops
+// call it between events: the browser goes on meanwhile and an idle page runs no timer.
+void WaitForEvent();
+
+}  // namespace web_page
