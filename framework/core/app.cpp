@@ -1,6 +1,8 @@
 #include "framework/core/app.h"
 
 #include "framework/core/modal_boxes.h"
+#include "framework/core/resource_module.h"
+#include "framework/core/window_system.h"
 #include "framework/core/wnd.h"
 
 namespace {
@@ -40,8 +42,16 @@ int AfxRunApplication() {
     if (app == nullptr) {
         return 1;
     }
-    if (!app->InitInstance()) {
-        return app->ExitInstance();
+    const int failuresBefore = AfxFailureCount();
+    const int status = app->InitInstance() ? app->Run() : app->ExitInstance();
+    return AfxFailureCount() > failuresBefore ? 1 : status;
+}
+
+int AfxStartApplication(WindowSystem& windowSystem, std::span<const std::byte> resources) {
+    const ScopedWindowSystem shown(windowSystem);
+    if (!AfxSetResourceImage(resources)) {
+        AfxReportFailure("cannot start: the program's resources are damaged");
+        return 1;
     }
-    return app->Run();
+    return AfxRunApplication();
 }

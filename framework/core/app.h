@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
+
 #include "framework/core/cmd_target.h"
 #include "framework/core/win_types.h"
 
 class CWnd;
+class WindowSystem;
 
 // The application: one static object per program, constructed before start-up. Start-up calls
 // its InitInstance; the program ends when InitInstance returns FALSE.
@@ -39,5 +43,9 @@ public:
 CWinApp* AfxGetApp();
 
 // The framework's start-up once the window system is ready: InitInstance, then Run or the end.
-// Returns the program's exit status.
+// Returns the program's exit status: 1 when a failure was reported on the way.
 int AfxRunApplication();
+
+// The whole start-up on `windowSystem` with the program's compiled resources: a resource image
+// that cannot be read is reported to the user and ends the program with status 1.
+int AfxStartApplication(WindowSystem& windowSystem, std::span<const std::byte> resources);

@@ -1,5 +1,7 @@
 #include "framework/core/dialog.h"
 
+#include <string>
+
 #include "framework/core/app.h"
 #include "framework/core/modal_boxes.h"
 
@@ -36,8 +38,13 @@ const CWnd* CDialog::DefaultOwner() const {
 
 INT_PTR CDialog::DoModal() {
     WindowSystem* windowSystem = AfxGetWindowSystem();
+    if (windowSystem == nullptr) {
+        return -1;
+    }
     const auto dialogTemplate = LoadTemplate();
-    if (windowSystem == nullptr || !dialogTemplate) {
+    if (!dialogTemplate) {
+        AfxReportFailure("cannot show dialog " + std::to_string(templateId_) +
+                         ": the program's resources have no readable template for it");
         return -1;
     }
     const CWnd* parent = parent_ != nullptr ? parent_ : DefaultOwner();

@@ -14,7 +14,8 @@ public:
     static const MessageMap* GetThisMessageMap();
 
     // Shows the dialog and runs it until EndDialog; returns the value given to EndDialog, or -1
-    // when the dialog could not be shown (no template, no window system). Its owner (the parent,
+    // when the dialog could not be shown (no window system, or no template: a failure that is
+    // reported to the user, see AfxReportFailure). Its owner (the parent,
     // or without one the main window's innermost open box) takes no input meanwhile.
     virtual INT_PTR DoModal();
 

@@ -1,10 +1,13 @@
 #include "framework/core/window_system.h"
 
+#include <cstdio>
+
 #include "framework/core/wnd.h"
 
 namespace {
 
 WindowSystem* currentWindowSystem = nullptr;
+int failuresReported = 0;
 
 constexpr UINT kRestore = 0xF120;
 
@@ -12,6 +15,23 @@ constexpr UINT kRestore = 0xF120;
 
 WindowSystem* AfxGetWindowSystem() {
     return currentWindowSystem;
+}
+
+void WindowSystem::ShowError(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void AfxReportFailure(const std::string& text) {
+    ++failuresReported;
+    if (currentWindowSystem != nullptr) {
+        currentWindowSystem->ShowError(text);
+    } else {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}
+
+int AfxFailureCount() {
+    return failuresReported;
 }
 
 ScopedWindowSystem::ScopedWindowSystem(WindowSystem& windowSystem)

@@ -83,11 +83,22 @@ public:
     // and returns the result given to EndDialog.
     virtual INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                    DialogWindow* owner) = 0;
+
+    // Tells the user that the program cannot go on: one line on the standard error stream, and
+    // where the platform shows no console, a message box too.
+    virtual void ShowError(const std::string& text);
 };
 
 // The window system that dialogs are shown on; none until the program's start-up or a test
 // installs one.
 WindowSystem* AfxGetWindowSystem();
+
+// Reports a failure that keeps the program from doing its work (no resources, a dialog without
+// its template) through the window system's ShowError, or on the standard error stream without
+// one. The program's exit status then says that it failed.
+void AfxReportFailure(const std::string& text);
+// How many failures were reported so far.
+int AfxFailureCount();
 
 // Makes a window system the one dialogs are shown on for the life of this object, then puts
 // back the one before.

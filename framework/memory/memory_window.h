@@ -155,6 +155,10 @@ public:
 
     INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                            DialogWindow* owner) override;
+    void ShowError(const std::string& text) override { errors_.push_back(text); }
+
+    // The failures the user was told of, in order.
+    const std::vector<std::string>& errors() const { return errors_; }
 
     // Opens a dialog outside any modal run, for a test to drive: the window lives as long as
     // the returned object. Null when the template is missing.
@@ -162,4 +166,5 @@ public:
 
 private:
     Driver driver_;
+    std::vector<std::string> errors_;
 };

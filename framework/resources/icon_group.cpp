@@ -54,11 +54,13 @@ std::optional<IconImage> DecodeIconImage(std::span<const std::byte> bytes) {
         return std::nullopt;
     }
 
+    // A 32-bit image carries its own transparency in its alpha bytes, and the mask counts only
+    // where every alpha byte is 0 (an image drawn before icons had alpha).
+    bool hasAlpha = false;
     IconImage icon{width, height, std::vector<std::uint32_t>(std::size_t(width) * height)};
     for (int y = 0; y < height; ++y) {
         // Bitmaps are stored bottom row first.
         const auto row = colors.subspan(colorRow * (height - 1 - y), colorRow);
-        const auto maskBits = mask.subspan(maskRow * (height - 1 - y), maskRow);
         for (int x = 0; x < width; ++x) {
             std::uint32_t pixel = 0;
             if (paletted) {
@@ -66,12 +68,24 @@ std::optional<IconImage> DecodeIconImage(std::span<const std::byte> bytes) {
                 pixel = index < palette.size() ? palette[index] : kOpaqueBlack;
             } else {
                 const std::size_t at = static_cast<std::size_t>(x) * (bitCount / 8);
-                pixel = kOpaqueBlack | std::to_integer<std::uint32_t>(row[at]) |
+                const std::uint32_t alpha =
+                    bitCount == 32 ? std::to_integer<std::uint32_t>(row[at + 3]) : 0xFF;
+                hasAlpha = hasAlpha || (bitCount == 32 && alpha != 0);
+                pixel = alpha << 24 | std::to_integer<std::uint32_t>(row[at]) |
                         std::to_integer<std::uint32_t>(row[at + 1]) << 8 |
                         std::to_integer<std::uint32_t>(row[at + 2]) << 16;
             }
-            const bool transparent = PixelIndex(maskBits, x, 1) != 0;
-            icon.pixels[std::size_t(y) * width + x] = transparent ? 0 : pixel;
+            icon.pixels[std::size_t(y) * width + x] = pixel;
+        }
+    }
+    if (hasAlpha) {
+        return icon;
+    }
+    for (int y = 0; y < height; ++y) {
+        const auto maskBits = mask.subspan(maskRow * (height - 1 - y), maskRow);
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t& pixel = icon.pixels[std::size_t(y) * width + x];
+            pixel = PixelIndex(maskBits, x, 1) != 0 ? 0 : (pixel | kOpaqueBlack);
         }
     }
     return icon;

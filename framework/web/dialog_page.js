@@ -143,6 +143,9 @@ Module['vardolin'] = (function () {
       return new Promise(function (resolve) { wake = resolve; });
     },
 
+    // Whether the program has handled every event and waits for the next (for tests).
+    idle: function () { return queue.length === 0 && wake !== null; },
+
     onClick: function (element, id, type, controlId) {
       element.addEventListener('click', function () {
         post({ window: id, type: type, id: controlId });

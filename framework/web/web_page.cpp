@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include "framework/core/icon.h"
+#include "framework/resources/icon_group.h"
 
 using emscripten::val;
 

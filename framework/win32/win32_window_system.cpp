@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "framework/win32/utf16.h"
 #include "framework/win32/win32_dialog_window.h"
 
 namespace {
@@ -80,4 +81,9 @@ INT_PTR Win32WindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate&
                         reinterpret_cast<LPARAM>(&run));
     dialog.DetachWindow();
     return result;
+}
+
+void Win32WindowSystem::ShowError(const std::string& text) {
+    WindowSystem::ShowError(text);
+    MessageBoxW(nullptr, WideFromUtf8(text).c_str(), nullptr, MB_OK | MB_ICONERROR);
 }

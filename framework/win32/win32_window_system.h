@@ -8,4 +8,6 @@ class Win32WindowSystem : public WindowSystem {
 public:
     INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                            DialogWindow* owner) override;
+    // A program started from Explorer has no console: the error shows in a message box too.
+    void ShowError(const std::string& text) override;
 };

@@ -11,48 +11,10 @@ import sys
 import tempfile
 
 from local_browser import chromium, serve, url_of
+from page import CENT, IDOK, TAB_ORDER, TONE, VAL, Page, check, failures
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
-
-IDOK, REF, VAL, TONE, CENT = 1, 1000, 1001, 1002, 1003
-ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE = 1004, 1005, 1006, 1007, 1008, 1009
-TAB_ORDER = [IDOK, REF, VAL, TONE, CENT, ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE]
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok: " if condition else "FAIL: ") + what)
-    if not condition:
-        failures.append(what)
-
-
-class Page:
-    def __init__(self, driver):
-        self.driver = driver
-
-    def wait_for(self, state):
-        WebDriverWait(self.driver, 10).until(
-            lambda d: d.execute_script("return document.body.dataset.state") == state)
-
-    def control(self, window, control_id):
-        return self.driver.find_element(By.ID, f"vardolin-{window}-{control_id}")
-
-    def value(self, control_id, window=1):
-        return self.control(window, control_id).get_attribute("value")
-
-    def focused(self):
-        return self.driver.execute_script("return document.activeElement.id")
-
-    def keys(self, *keys):
-        self.driver.switch_to.active_element.send_keys(*keys)
-
-    def dialogs(self):
-        return [e.text for e in self.driver.find_elements(By.CSS_SELECTOR, ".dialog .title")]
-
-    def settle(self):
-        self.driver.execute_script("return new Promise(r => setTimeout(r, 150))")
 
 
 def main():
@@ -131,7 +93,7 @@ def run(page, url, server, pictures):
     check(page.value(CENT) == "19.5622", "and the calculator's values are unchanged")
 
     page.control(1, IDOK).click()
-    page.keys(Keys.SHIFT, Keys.F10)
+    page.press("Shift+F10")
     page.settle()
     items = [e.text for e in driver.find_elements(By.CSS_SELECTOR, ".window-menu [role=menuitem]")
              if e.is_displayed()]

@@ -1,0 +1,104 @@
+"""The calculator's web page as its tests see it: checks that are counted, and the page with
+its controls, keys and boxes."""
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+IDOK, REF, VAL, TONE, CENT = 1, 1000, 1001, 1002, 1003
+ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE = 1004, 1005, 1006, 1007, 1008, 1009
+TAB_ORDER = [IDOK, REF, VAL, TONE, CENT, ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE]
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok: " if condition else "FAIL: ") + what)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+# Keys by the names the keyboard cases use: Selenium's keys, with their modifier.
+KEYS = {
+    "Tab": (None, Keys.TAB), "Shift+Tab": (Keys.SHIFT, Keys.TAB), "Enter": (None, Keys.ENTER),
+    "Space": (None, Keys.SPACE), "Escape": (None, Keys.ESCAPE), "F1": (None, Keys.F1),
+    "Shift+F10": (Keys.SHIFT, Keys.F10),
+}
+
+
+class Page:
+    def __init__(self, driver):
+        self.driver = driver
+
+    def script(self, text, *args):
+        return self.driver.execute_script(text, *args)
+
+    def wait_for(self, state):
+        WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_script("return document.body.dataset.state") == state)
+
+    def open(self, url):
+        self.driver.get(url)
+        self.wait_for("ready")
+
+    def control(self, window, control_id):
+        return self.driver.find_element(By.ID, f"vardolin-{window}-{control_id}")
+
+    def value(self, control_id, window=1):
+        return self.control(window, control_id).get_attribute("value")
+
+    def focused(self):
+        return self.script("return document.activeElement.id")
+
+    def focused_control(self):
+        """The id of the focused control, or 0."""
+        name = self.focused()
+        return int(name.rsplit("-", 1)[1]) if name.startswith("vardolin-") else 0
+
+    def focus_on_body(self):
+        return self.script("return document.activeElement === document.body || "
+                           "document.activeElement === null")
+
+    def whole_text_selected(self):
+        return self.script("const e = document.activeElement;"
+                           "return e.selectionStart == 0 && e.selectionEnd == e.value.length")
+
+    def press(self, name):
+        """Presses a key by its name in the keyboard cases, wherever the focus is."""
+        if name == "Menu":
+            # WebDriver has no Menu key; the browser's own key event stands in for it.
+            for kind in ("keyDown", "keyUp"):
+                self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                    "type": kind, "key": "ContextMenu", "code": "ContextMenu",
+                    "windowsVirtualKeyCode": 93})
+        else:
+            modifier, key = KEYS[name]
+            actions = ActionChains(self.driver)
+            if modifier:
+                actions.key_down(modifier).send_keys(key).key_up(modifier)
+            else:
+                actions.send_keys(key)
+            actions.perform()
+        self.settle()
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+        self.settle()
+
+    def dialogs(self):
+        return [e.text for e in self.driver.find_elements(By.CSS_SELECTOR, ".dialog .title")]
+
+    def notice(self):
+        """The text of the open notice, or None."""
+        found = self.driver.find_elements(By.CSS_SELECTOR, "[role=alertdialog]")
+        return found[0].text if found else None
+
+    def menu_items(self):
+        return [e.text for e in self.driver.find_elements(
+            By.CSS_SELECTOR, ".window-menu:not([hidden]) [role=menuitem]")]
+
+    def settle(self):
+        """Waits until the program has handled every event and waits for the next."""
+        WebDriverWait(self.driver, 10, poll_frequency=0.01).until(lambda d: d.execute_script(
+            "return document.body.dataset.state !== 'ready' || Module.vardolin.idle()"))
