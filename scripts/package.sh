@@ -10,18 +10,17 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-dist}")
 work=$(realpath -m "${2:-build-package}")
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh package
 
 # Every time stamp that ends up in a package is the last commit's.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 version=$(sed -n 's/^project(Vardolin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 # The build's own paths stay out of the binaries.
 no_paths="-ffile-prefix-map=$PWD=. -ffile-prefix-map=$work=build"
-common=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVARDOLIN_BENCHMARKS=OFF)
 mkdir -p "$out"
 
 echo "== Debian package"
-cmake -S . -B "$work/linux" "${common[@]}" \
+cmake --preset package-linux -B "$work/linux" \
     -DCMAKE_CXX_FLAGS="$no_paths -D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
     -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now"
 cmake --build "$work/linux"
@@ -29,7 +28,7 @@ cmake --build "$work/linux"
 cp "$work/linux/cpack/vardolin_${version}_"*.deb "$out/"
 
 echo "== Windows program"
-cmake -S . -B "$work/windows" "${common[@]}" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+cmake --preset package-windows -B "$work/windows" \
     -DCMAKE_CXX_FLAGS="$no_paths" -DCMAKE_EXE_LINKER_FLAGS="-Wl,--no-insert-timestamp"
 cmake --build "$work/windows" --target vardolin
 stage=$work/windows/stage

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-exec ./build/app/vardolin
+bash scripts/install-deps.sh run
+cmake --preset release
+cmake --build build-release --target vardolin
+exec ./build-release/app/vardolin

@@ -8,9 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-dist/web}")
 
-bash scripts/install-deps.sh
-cmake -S . -B build-web-page -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DVARDOLIN_BENCHMARKS=OFF
+bash scripts/install-deps.sh web
+cmake --preset web
 cmake --build build-web-page
 rm -rf "$out"
 mkdir -p "$out"

@@ -1,6 +1,8 @@
 // The events of a dialog in the page: the page's queue read one event at a time, clicks to the
 // dialog manager and the window menu, keys to the dialog manager.
 #include <optional>
+#include <string_view>
+#include <utility>
 
 #include "framework/web/web_dialog_window.h"
 #include "framework/web/web_page.h"
@@ -9,27 +11,22 @@ using emscripten::val;
 
 namespace {
 
+// The browser's names of the keys a dialog acts on.
+constexpr std::pair<std::string_view, DialogKey> kDialogKeys[] = {
+    {"Tab", DialogKey::Tab},
+    {"Enter", DialogKey::Enter},
+    {" ", DialogKey::Space},
+    {"Escape", DialogKey::Escape},
+    {"F1", DialogKey::F1},
+    {"F10", DialogKey::F10},
+    {"ContextMenu", DialogKey::ContextMenu},
+};
+
 std::optional<DialogKey> DialogKeyOf(const std::string& key) {
-    if (key == "Tab") {
-        return DialogKey::Tab;
-    }
-    if (key == "Enter") {
-        return DialogKey::Enter;
-    }
-    if (key == " ") {
-        return DialogKey::Space;
-    }
-    if (key == "Escape") {
-        return DialogKey::Escape;
-    }
-    if (key == "F1") {
-        return DialogKey::F1;
-    }
-    if (key == "F10") {
-        return DialogKey::F10;
-    }
-    if (key == "ContextMenu") {
-        return DialogKey::ContextMenu;
+    for (const auto& [name, dialogKey] : kDialogKeys) {
+        if (key == name) {
+            return dialogKey;
+        }
     }
     return std::nullopt;
 }

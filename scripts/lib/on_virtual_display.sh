@@ -8,9 +8,11 @@ if [ -z "${VARDOLIN_ON_VIRTUAL_DISPLAY:-}" ]; then
     export VARDOLIN_ON_VIRTUAL_DISPLAY=1
     exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
-# Wine keeps one server per prefix, tied to the display it started on: a server left running from
-# an earlier virtual display would put every new window there. End it first.
-if pgrep -x wineserver >/dev/null 2>&1; then
+# Wine keeps one server per prefix, tied to the display it started on: a server of the tests'
+# prefix left running from an earlier virtual display would put every new window there. End it
+# first (only that one: other prefixes' servers are someone else's).
+if command -v wineserver >/dev/null; then
+    source "$(dirname "$0")/wine_env.sh"
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
 fi
