@@ -3,7 +3,10 @@
 #include "calculator/tuning_dlg.h"
 #include "res/resource.h"
 
-CTuningApp::CTuningApp() = default;
+CTuningApp::CTuningApp() {
+    // The id of the desktop entry and the AppStream data the packages install.
+    m_pszAppID = "org.vardolin.Vardolin";
+}
 
 const MessageMap* CTuningApp::GetThisMessageMap() {
     static constexpr MessageMapEntry entries[] = {

@@ -9,11 +9,12 @@ run=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
      binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp fonts-dejavu-core)
 # The test suite: GoogleTest and Google Benchmark, clang for the fuzzers and the sanitizers'
 # leak checker, the format check, a virtual X display with a window manager and the tools
-# that drive it, the screen-reader bus, and everything the Windows, web and package stages use.
+# that drive it, the screen-reader bus, a headless Wayland compositor and its tools, and everything the Windows, web and package stages use.
 test=(clang libclang-rt-dev clang-format-14 python3
       libgtest-dev libgmock-dev libbenchmark-dev googletest
       xvfb xauth xdotool xclip x11-utils imagemagick locales openbox
-      at-spi2-core python3-pyatspi dbus)
+      at-spi2-core python3-pyatspi dbus
+      sway wtype grim wl-clipboard qt6-wayland)
 # The Windows program and the packages.
 package=(g++-mingw-w64-x86-64-posix wine wine64 wixl lintian desktop-file-utils appstream
          zip unzip gzip python3)

@@ -37,6 +37,11 @@ public:
 
     // The window that stands for the application while it runs; null otherwise.
     CWnd* m_pMainWnd = nullptr;
+
+    // The program's identity on the desktop, set by the program's constructor: the name of its
+    // desktop entry, by which Linux desktops match its windows to their launcher (the app id on
+    // Wayland). Null when it has none.
+    LPCTSTR m_pszAppID = nullptr;
 };
 
 // The program's application object, or null before it is constructed.

@@ -38,6 +38,12 @@ off_y=$(( y + height / 2 - screen_height / 2 ))
 [ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ] ||
     fail "the framed window is ${off_x}, ${off_y} px off the screen's centre"
 
+# A desktop matches the window to its launcher by the class that the desktop entry names.
+entry="$(dirname "$0")/../../app/org.vardolin.Vardolin.desktop"
+wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "\(.*\)", "\(.*\)"/\2/p')
+[ "$wm_class" = "$(sed -n 's/^StartupWMClass=//p' "$entry")" ] ||
+    fail "the window's class '$wm_class' is not the desktop entry's StartupWMClass"
+
 # The focus starts on the upper Calc; Ref. and then Val. follow in the tab order.
 xdotool key Tab Tab
 xdotool type --delay 40 445
