@@ -25,6 +25,9 @@ const ResourceImage& AfxGetResourceImage() {
 }
 
 std::optional<std::string> DescriptionOf(const DialogControl& control) {
+    if (control.helpId != 0) {
+        return FindString(AfxGetResourceImage(), static_cast<std::uint16_t>(control.helpId));
+    }
     if (control.id <= 0) {
         return std::nullopt;
     }

@@ -16,6 +16,7 @@ bool AfxSetResourceImage(std::span<const std::byte> bytes);
 // The program's resources; empty until AfxSetResourceImage succeeded.
 const ResourceImage& AfxGetResourceImage();
 
-// What screen readers say of a control besides its name: the program's string with the
-// control's id, where it has one.
+// What screen readers say of a control besides its name: the program's string that the
+// control's help id names (a DIALOGEX template can give one), or else the string with the
+// control's id, where there is one.
 std::optional<std::string> DescriptionOf(const DialogControl& control);

@@ -67,23 +67,24 @@ QtDialogWindow::~QtDialogWindow() {
 void QtDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate,
                                                  const std::vector<QWidget*>& widgets) {
     // A screen reader names a box after its caption: through the name, and through the
-    // caption's "label for" relation, which is how it names a list. A string with the box's id
-    // says more about it, where captions alone would not tell two boxes apart.
+    // caption's "label for" relation, which is how it names a list. The program's strings say
+    // more about a control, where its name alone would not tell two apart.
     const auto& controls = dialogTemplate.controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const DialogControl& box = controls[i];
-        if (!box.IsClass(ControlClass::Edit) && !box.IsClass(ControlClass::ComboBox)) {
+        const DialogControl& control = controls[i];
+        if (const auto description = DescriptionOf(control)) {
+            widgets[i]->setAccessibleDescription(QString::fromStdString(*description));
+        }
+        if (!control.IsClass(ControlClass::Edit) && !control.IsClass(ControlClass::ComboBox)) {
             continue;
         }
-        if (const DialogControl* caption = CaptionControlOf(dialogTemplate, box)) {
+        if (const DialogControl* caption = CaptionControlOf(dialogTemplate, control)) {
             const auto index = static_cast<std::size_t>(caption - controls.data());
-            widgets[i]->setAccessibleName(QString::fromStdString(CaptionOf(dialogTemplate, box)));
+            widgets[i]->setAccessibleName(
+                QString::fromStdString(CaptionOf(dialogTemplate, control)));
             if (auto* label = qobject_cast<QLabel*>(widgets[index])) {
                 label->setBuddy(widgets[i]);
             }
-        }
-        if (const auto description = DescriptionOf(box)) {
-            widgets[i]->setAccessibleDescription(QString::fromStdString(*description));
         }
     }
 }

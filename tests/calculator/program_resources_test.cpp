@@ -143,6 +143,29 @@ TEST(AboutTemplate, IsAClassicDialogWithIconTextsAndOk) {
     EXPECT_EQ(dialog.controls[3].style, kChildVisible | kGroup | kTabStop | 0x0001u);
 }
 
+TEST(ProgramResources, DescribeTheControlsThatShareACaptionAndNothingElse) {
+    const DialogTemplate calculator = LoadTemplate(IDD_MAIN);
+    std::vector<std::pair<int, std::string>> described;
+    for (const DialogControl& control : calculator.controls) {
+        if (const auto description = DescriptionOf(control)) {
+            described.emplace_back(control.id, *description);
+        }
+    }
+    const std::vector<std::pair<int, std::string>> expected = {
+        {IDOK, "Analyse the frequency in Val."},
+        {IDC_TONE, "The nearest note to Val."},
+        {IDC_CENT, "Deviation of Val. from the nearest note, in cents"},
+        {IDC_NOTE, "Note to compute a frequency from"},
+        {IDC_CENT_IN, "Offset from that note in cents"},
+        {IDC_CALC_FREQ, "Put the frequency of the note into Val."},
+        {IDC_OCTAVE, "Octave of that note"},
+    };
+    EXPECT_EQ(described, expected);
+    for (const DialogControl& control : LoadTemplate(IDD_ABOUTBOX).controls) {
+        EXPECT_FALSE(DescriptionOf(control)) << "the About box's control " << control.id;
+    }
+}
+
 TEST(ProgramResources, HoldTheAboutItemTextAndTheNoteIcon) {
     EXPECT_EQ(FindString(AfxGetResourceImage(), IDS_ABOUTBOX), "&About Vardolin...");
     EXPECT_FALSE(FindString(AfxGetResourceImage(), IDS_ABOUTBOX + 1).has_value());

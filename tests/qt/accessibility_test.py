@@ -33,7 +33,7 @@ def states(node):
 
 # Role, caption, description or None, states it must have, states it must not have.
 EXPECTED = [
-    ("push button", "Calc", None, {"is default"}, set()),
+    ("push button", "Calc", "Analyse the frequency in Val.", {"is default"}, set()),
     ("text", "Ref.", None, {"editable"}, {"read only"}),
     ("text", "Val.", None, {"editable"}, {"read only"}),
     ("text", "Tone", "The nearest note to Val.", {"read only"}, {"editable"}),
@@ -43,7 +43,7 @@ EXPECTED = [
     ("check box", "Yamaha", None, {"checked"}, set()),
     ("combo box", "Tone", "Note to compute a frequency from", set(), set()),
     ("text", "Cent", "Offset from that note in cents", {"editable"}, {"read only"}),
-    ("push button", "Calc", None, set(), {"is default"}),
+    ("push button", "Calc", "Put the frequency of the note into Val.", set(), {"is default"}),
     ("combo box", "Oct", "Octave of that note", set(), set()),
 ]
 

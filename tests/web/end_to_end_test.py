@@ -11,7 +11,7 @@ import sys
 import tempfile
 
 from local_browser import chromium, serve, url_of
-from page import CENT, IDOK, TAB_ORDER, TONE, VAL, Page, check, failures
+from page import CALC_FREQ, CENT, IDOK, TAB_ORDER, TONE, VAL, Page, check, failures
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -39,6 +39,10 @@ def run(page, url, server, pictures):
     driver.get(url)
     page.wait_for("ready")
     check(page.focused() == f"vardolin-1-{IDOK}", "the focus starts on the upper Calc")
+    descriptions = [page.control(1, i).get_attribute("aria-description") for i in (IDOK, CALC_FREQ)]
+    check(descriptions == ["Analyse the frequency in Val.",
+                           "Put the frequency of the note into Val."],
+          f"screen readers tell the two Calc buttons apart: {descriptions}")
 
     seen = []
     for _ in TAB_ORDER:
