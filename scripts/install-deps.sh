@@ -14,7 +14,7 @@ test=(clang libclang-rt-dev clang-format-14 python3
       libgtest-dev libgmock-dev libbenchmark-dev googletest
       xvfb xauth xdotool xclip x11-utils imagemagick locales openbox
       at-spi2-core python3-pyatspi dbus
-      sway wtype grim wl-clipboard qt6-wayland)
+      sway wtype grim wl-clipboard qt6-wayland qt6ct)
 # The Windows program and the packages.
 package=(g++-mingw-w64-x86-64-posix wine wine64 wixl lintian desktop-file-utils appstream
          zip unzip gzip python3)

@@ -36,7 +36,10 @@ QRect DialogBaseUnits::ToPixels(int x, int y, int cx, int cy) const {
 QFont TemplateFont(int pointSize, int weight, bool italic) {
     QFont font = QApplication::font();
     font.setStyleHint(QFont::SansSerif);
-    if (pointSize > 0) {
+    // The template's size, or the desktop's general font where that is larger: people who
+    // enlarge their desktop's font to read it get a calculator that grows with it.
+    const double desktop = font.pointSizeF();
+    if (pointSize > 0 && (desktop <= 0 || pointSize > desktop)) {
         font.setPointSize(pointSize);
     }
     if (weight >= 600) {

@@ -19,5 +19,6 @@ struct DialogBaseUnits {
 };
 
 // The font a dialog template asks for: the desktop's sans face (templates name Windows faces
-// that Linux does not have) at the template's point size.
+// that Linux does not have) at the template's point size, or at the desktop's where the
+// desktop's general font is larger.
 QFont TemplateFont(int pointSize, int weight, bool italic);

@@ -1,4 +1,7 @@
+#include <QApplication>
 #include <QLabel>
+#include <algorithm>
+#include <cstdio>
 #include <QTest>
 
 #include "calculator/about_dlg.h"
@@ -55,6 +58,8 @@ TEST_F(TemplateRendering, CalculatorControlsFitWithoutOverlap) {
         ExpectTextsFit(window);
         const DialogBaseUnits units = DialogBaseUnits::Of(window.font());
         EXPECT_EQ(window.size(), QSize(units.ToPixelsX(138), units.ToPixelsY(111)));
+        EXPECT_EQ(window.font().pointSizeF(), std::max(8.0, QApplication::font().pointSizeF()))
+            << "the template's 8 pt, or the desktop's font where it is larger";
         EXPECT_EQ(window.Control(IDC_VALUE)->geometry().topLeft(),
                   QPoint(units.ToPixelsX(28), units.ToPixelsY(7)));
         EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "no sizing border";
@@ -70,6 +75,28 @@ TEST_F(TemplateRendering, AboutBoxFitsWithoutOverlapAndShowsTheIcon) {
         EXPECT_EQ(window.windowTitle(), "About Vardolin");
         QTest::keyClick(&window, Qt::Key_Escape);
     });
+}
+
+// The calculator's size with the desktop's general font at a point size, in pixels.
+QSize CalculatorSizeWithDesktopFont(int pointSize) {
+    const QFont saved = QApplication::font();
+    QFont desktop = saved;
+    desktop.setPointSize(pointSize);
+    QApplication::setFont(desktop);
+    const DialogBaseUnits units = DialogBaseUnits::Of(TemplateFont(8, 0, false));
+    QApplication::setFont(saved);
+    return {units.ToPixelsX(138), units.ToPixelsY(111)};
+}
+
+TEST(DesktopFont, ALargerOneGrowsTheDialogsASmallerOneDoesNot) {
+    const QSize atTemplateSize = CalculatorSizeWithDesktopFont(8);
+    EXPECT_EQ(CalculatorSizeWithDesktopFont(6), atTemplateSize) << "never below the template's";
+    const QSize at14 = CalculatorSizeWithDesktopFont(14);
+    const double ratio = double(at14.width()) / atTemplateSize.width();
+    EXPECT_GT(ratio, 1.55);
+    EXPECT_LT(ratio, 1.95);
+    std::printf("[ desktop font ] 8 pt: %d x %d, 14 pt: %d x %d (%.2f x)\n", atTemplateSize.width(),
+                atTemplateSize.height(), at14.width(), at14.height(), ratio);
 }
 
 TEST(DialogUnits, ScaleWithTheFont) {

@@ -140,12 +140,13 @@ cent=$(copy_focused_box)
 [ "$tone" = " A3" ] || fail "Tone shows '$tone', expected ' A3'"
 [ "$cent" = "19.5622" ] || fail "Cent shows '$cent', expected '19.5622'"
 if [ -n "$picture" ]; then
-    # The calculator's window with its frame.
+    # The calculator's window with its frame and title bar.
     frame=$(session swaymsg -t get_tree | /usr/bin/python3 -c '
 import json, sys
 def walk(node):
     if node.get("app_id"):
-        print("%(x)d,%(y)d %(width)dx%(height)d" % node["rect"])
+        r, title = node["rect"], node["deco_rect"]
+        print("%d,%d %dx%d" % (r["x"], title["y"], r["width"], r["height"] + title["height"]))
     for child in node.get("nodes", []) + node.get("floating_nodes", []):
         walk(child)
 walk(json.load(sys.stdin))' | head -n 1)
