@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <QTest>
 
 #include "calculator/about_dlg.h"
 #include "calculator/tuning_dlg.h"
