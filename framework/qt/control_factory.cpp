@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "framework/core/icon.h"
+#include "framework/qt/dialog_style.h"
 #include "framework/qt/qt_icon.h"
 #include "framework/resources/captions.h"
 
@@ -135,6 +136,9 @@ BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
     built.widget->setFocusPolicy(control.IsTabStop() ? Qt::StrongFocus : Qt::ClickFocus);
     if (built.kind == ControlKind::Static) {
         built.widget->setFocusPolicy(Qt::NoFocus);
+    }
+    if (built.kind == ControlKind::PushButton || built.kind == ControlKind::Toggle) {
+        built.widget->setStyle(&DialogStyle::Instance());
     }
     built.widget->setEnabled(!(control.style & Disabled));
     built.widget->setVisible(control.style & Visible);

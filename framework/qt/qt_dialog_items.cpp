@@ -107,9 +107,15 @@ void QtDialogWindow::FocusItem(int id, bool selectText) {
     if (widget == nullptr) {
         return;
     }
-    widget->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && selectText) {
-        edit->selectAll();
+    // The dialog manager moves the focus as the keyboard does, and the style shows where it is.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (selectText) {
+            edit->selectAll();
+        } else {
+            edit->deselect();
+        }
     }
 }
 

@@ -111,18 +111,49 @@ TEST_P(Look, EveryStateReadsAtAGlance) {
         const Shown editable = Measure(window.Control(IDC_REFERENCE));
         EXPECT_GE(released.textContrast, 4.5) << "released toggle";
         EXPECT_GE(pressed.textContrast, 4.5) << "pressed toggle";
-        EXPECT_NE(pressed.ground, released.ground) << "the pressed toggle looks pressed";
+        EXPECT_GE(Contrast(pressed.ground, released.ground), 3.0)
+            << "the pressed toggle stands out from the released one";
         EXPECT_GE(readOnly.textContrast, 4.5) << "read-only box";
         EXPECT_EQ(readOnly.ground, face) << "a read-only box shows on the window's face";
         EXPECT_NE(editable.ground, face) << "a box to type into does not";
         EXPECT_GE(editable.textContrast, 4.5) << "box to type into";
-        std::printf("[ contrast ] released %.1f, pressed %.1f, read-only %.1f, editable %.1f\n",
-                    released.textContrast, pressed.textContrast, readOnly.textContrast,
-                    editable.textContrast);
+        std::printf(
+            "[ contrast ] released %.1f, pressed %.1f, read-only %.1f, editable %.1f; "
+            "pressed against released %.2f\n",
+            released.textContrast, pressed.textContrast, readOnly.textContrast,
+            editable.textContrast, Contrast(pressed.ground, released.ground));
 
         auto* calc = qobject_cast<QPushButton*>(window.Control(IDOK));
         EXPECT_TRUE(calc->isDefault()) << "the upper Calc is drawn as the default button";
         EXPECT_FALSE(qobject_cast<QPushButton*>(window.Control(IDC_CALC_FREQ))->isDefault());
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+// How many pixels of a control differ between two pictures of it.
+int DifferingPixels(const QImage& a, const QImage& b) {
+    int differing = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            differing += a.pixel(x, y) != b.pixel(x, y);
+        }
+    }
+    return differing;
+}
+
+TEST_P(Look, TheFocusShowsEvenOnTheDefaultButton) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        for (const int id : {IDOK, IDC_CALC_FREQ, IDC_ROLAND}) {
+            window.FocusItem(id, false);
+            const QImage focused = window.Control(id)->grab().toImage();
+            window.FocusItem(IDC_VALUE, true);
+            const QImage unfocused = window.Control(id)->grab().toImage();
+            const int differing = DifferingPixels(focused, unfocused);
+            EXPECT_GE(differing, 20) << "control " << id << " looks the same with the focus";
+            std::printf("[ focus ] control %d: %d of %d pixels differ\n", id, differing,
+                        focused.width() * focused.height());
+        }
         QTest::keyClick(&window, Qt::Key_Escape);
     });
 }
