@@ -10,6 +10,7 @@ program=$1
 screenshot=${2:-}
 
 source "$(dirname "$0")/../../scripts/lib/virtual_display.sh" "$@"
+source "$(dirname "$0")/../../scripts/lib/ends_within.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -61,10 +62,6 @@ if [ -n "$screenshot" ]; then
 fi
 
 xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Escape"
+ends_within 5 "$pid" || fail "the program is still running after Escape"
 wait "$pid" || fail "the program ended with status $?"
 echo "PASS: Tone '$tone', Cent '$cent', the program ended with status 0"

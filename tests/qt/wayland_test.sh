@@ -15,6 +15,8 @@ picture=${3:-}
 entry="$(cd "$(dirname "$0")/../.." && pwd)/app/org.vardolin.Vardolin.desktop"
 endings=${VARDOLIN_WAYLAND_ENDINGS:-6}
 
+source "$(dirname "$0")/../../scripts/lib/ends_within.sh"
+
 for tool in sway swaymsg wtype wl-paste grim dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -113,11 +115,7 @@ start() {
 
 # Waits for the program to end and expects status 0.
 ended() {
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
+    if ! ends_within 10 "$pid"; then
         fail "$1: the program is still running ($(windows | tr '\n' ' '))"
         kill -9 "$pid"
         wait "$pid" 2>/dev/null || true

@@ -10,6 +10,7 @@ screenshot=${3:-}
 
 source "$(dirname "$0")/../../scripts/lib/virtual_display.sh" "$@"
 source "$(dirname "$0")/../../scripts/lib/wine_env.sh"
+source "$(dirname "$0")/../../scripts/lib/ends_within.sh"
 
 wine "$program" &
 pid=$!
@@ -30,11 +31,7 @@ if [ -e "$signal" ]; then
     rm -f "$signal"
 fi
 wait "$probe_pid" || status=$?
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
+if ! ends_within 10 "$pid"; then
     echo "FAIL: Vardolin.exe is still running"
     kill "$pid"
     exit 1
