@@ -20,7 +20,8 @@ function(vardolin_add_resource_library target script)
     set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}.res)
     set(cpp ${CMAKE_CURRENT_BINARY_DIR}/${target}_image.cpp)
     if(MSVC)
-        set(compile ${CMAKE_RC_COMPILER} /nologo /I ${script_dir} /fo ${res} ${script})
+        set(compile ${CMAKE_RC_COMPILER} /nologo /I ${CMAKE_CURRENT_BINARY_DIR} /I ${script_dir}
+                    /fo ${res} ${script})
     else()
         # The host preprocessor reads the Windows resource headers as the resource compiler
         # would.
@@ -28,7 +29,7 @@ function(vardolin_add_resource_library target script)
                     --preprocessor=${VARDOLIN_CPP}
                     --preprocessor-arg=-E --preprocessor-arg=-xc
                     --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32
-                    -I ${VARDOLIN_WINRES_INCLUDE} -I ${script_dir}
+                    -I ${VARDOLIN_WINRES_INCLUDE} -I ${CMAKE_CURRENT_BINARY_DIR} -I ${script_dir}
                     -O res -i ${script} -o ${res})
     endif()
     add_custom_command(

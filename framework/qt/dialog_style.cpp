@@ -45,8 +45,8 @@ DialogStyle& DialogStyle::Instance() {
     return *style;
 }
 
-void DialogStyle::drawControl(ControlElement element, const QStyleOption* option,
-                              QPainter* painter, const QWidget* widget) const {
+void DialogStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     if (element != CE_PushButton || button == nullptr) {
         QProxyStyle::drawControl(element, option, painter, widget);
