@@ -16,7 +16,7 @@ test=(clang libclang-rt-dev clang-format-14 python3
       at-spi2-core python3-pyatspi dbus
       sway wtype grim wl-clipboard qt6-wayland qt6ct)
 # The Windows program and the packages.
-package=(g++-mingw-w64-x86-64-posix wine wine64 wixl lintian desktop-file-utils appstream
+package=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools lintian desktop-file-utils appstream
          zip unzip gzip python3)
 # The web page, and the browser that tests it.
 web=(emscripten chromium chromium-driver python3-selenium)

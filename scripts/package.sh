@@ -42,21 +42,8 @@ rm -f "$zip"
 (cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | TZ=UTC zip -X -D -q "$zip" -@)
 
 echo "== Windows installer"
-# Product and package codes: a new version is a new product; the same commit, the same codes.
-codes=$(/usr/bin/python3 -c 'import sys, uuid
-ns = uuid.UUID("5e3b6b2c-8f0a-4c59-9a31-7d2e4b1f6a80")
-print(str(uuid.uuid5(ns, "product " + sys.argv[1])).upper(),
-      str(uuid.uuid5(ns, "package " + sys.argv[1] + " " + sys.argv[2])).upper())' \
-    "$version" "$(git rev-parse HEAD)")
-read -r product_code package_code <<<"$codes"
-wxs=$PWD/packaging/windows/vardolin.wxs
-msi=$out/Vardolin-$version-win64.msi
-(cd "$stage" && wixl -a x64 -D Version="$version" -D SourceDir=. -D ProductCode="$product_code" \
-    -o "$msi" "$wxs")
-# wixl stamps a random package code and the time of the build: the commit's instead.
-known_codes=$(grep -o '[0-9A-F]\{8\}-[0-9A-F-]\{27\}' "$wxs")
-/usr/bin/python3 packaging/windows/pin_msi_summary.py "$msi" "$package_code" "$SOURCE_DATE_EPOCH" \
-    "$product_code" $known_codes
+COMMIT=$(git rev-parse HEAD) bash packaging/windows/build_msi.sh "$stage" "$version" \
+    "$out/Vardolin-$version-win64.msi"
 
 (cd "$out" && ls -l vardolin_*.deb Vardolin-*.msi Vardolin-*.zip && sha256sum vardolin_*.deb \
     Vardolin-*.msi Vardolin-*.zip)

@@ -80,6 +80,7 @@ packages() {
     cmake --preset mingw >/dev/null
     cmake --build build-win --target win_probe
     bash tests/packaging/reproducible_test.sh build-package
+    bash tests/packaging/windows_upgrade_test.sh build-package/build-first/windows/stage
     bash tests/packaging/linux_package_test.sh build-package/first/vardolin_*.deb
     bash tests/packaging/windows_package_test.sh build-package/first/Vardolin-*-win64.msi \
         build-package/first/Vardolin-*-win64.zip build-win/tests/win32/win_probe.exe

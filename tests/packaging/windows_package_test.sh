@@ -13,6 +13,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 
 source "$root/scripts/lib/virtual_display.sh" "$@"
 source "$root/scripts/lib/wine_env.sh"
+source "$root/tests/packaging/lib/apps_and_features.sh"
 
 fail() {
     echo "FAIL: $*"
@@ -36,10 +37,10 @@ echo "imports: $(tr '\n' ' ' <<<"$imports")"
 bash "$root/tests/win32/end_to_end_test.sh" "$unpacked/Vardolin.exe" "$probe" ||
     fail "the program from the zip"
 
-uninstall_entry() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
-        tr -d '\r' | grep -A20 'DisplayName.*REG_SZ.*Vardolin$' || true
-}
+# The version Apps and features shows: the installer's three fields, a.b.(1000 × c + d).
+version=$(basename "$msi" | sed -n 's/^Vardolin-\([0-9.]*\)-win64\.msi$/\1/p')
+IFS=. read -r major minor patch tweak <<<"$version"
+listed="Vardolin|$major.$minor.$((patch * 1000 + tweak))|Vardolin authors"
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "the installer"
 wineserver -w
 # Windows puts a per-machine shortcut into the Start menu of all users; Wine's installer puts it
@@ -53,14 +54,13 @@ case "$target" in
     *'Program Files\Vardolin\Vardolin.exe') ;;
     *) fail "the shortcut starts $target" ;;
 esac
-entry=$(uninstall_entry)
-grep -q 'DisplayVersion.*1\.0\.0\.1' <<<"$entry" && grep -q 'Publisher.*Vardolin authors' <<<"$entry" ||
-    fail "no entry with version and publisher in Apps and features"
+[ "$(vardolin_entries)" = "$listed" ] ||
+    fail "Apps and features lists '$(vardolin_entries)', not '$listed'"
 bash "$root/tests/win32/end_to_end_test.sh" "$program" "$probe" || fail "the installed program"
 
 wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the uninstaller"
 wineserver -w
 [ ! -e "$program" ] || fail "the program is still there after uninstalling"
 [ ! -e "$shortcut" ] || fail "the shortcut is still there after uninstalling"
-[ -z "$(uninstall_entry)" ] || fail "Apps and features still lists Vardolin"
+[ -z "$(vardolin_entries)" ] || fail "Apps and features still lists Vardolin"
 echo "PASS: zip and installer: imports, Start menu, Apps and features, end-to-end, uninstall"

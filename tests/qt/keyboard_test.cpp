@@ -46,7 +46,9 @@ protected:
                 QTest::keyClick(&about, Qt::Key_Escape);
             });
         }
-        QWidget* target = Focused() != nullptr ? Focused() : window_;
+        // The window's own focus widget: it has the keys once the window is active again, which
+        // the offscreen platform may make it a moment after a box or menu over it has closed.
+        QWidget* target = window_->focusWidget() != nullptr ? window_->focusWidget() : window_;
         QTest::keyClick(target, found->second.first, found->second.second);
         if ((opens == "notice" || opens == "about") && window_->isVisible()) {
             // The window takes the input back once the box over it has closed.
@@ -67,7 +69,8 @@ protected:
     void Focus(int id) override { window_->Control(id)->setFocus(Qt::OtherFocusReason); }
 
     int FocusedControl() override {
-        return Focused() != nullptr ? Focused()->property(kControlIdProperty).toInt() : 0;
+        const QWidget* focused = window_->focusWidget();
+        return focused != nullptr ? focused->property(kControlIdProperty).toInt() : 0;
     }
     std::string Text(int id) override { return window_->GetItemText(id); }
     bool WholeTextSelected(int id) override {
