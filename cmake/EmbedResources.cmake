@@ -15,20 +15,28 @@ else()
 endif()
 
 function(vardolin_add_resource_library target script)
-    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "DEPENDS;DEFINES" ${ARGN})
+    set(defines)
+    foreach(define ${ARG_DEFINES})
+        if(MSVC)
+            list(APPEND defines /d${define})
+        else()
+            list(APPEND defines --preprocessor-arg=-D${define})
+        endif()
+    endforeach()
     get_filename_component(script_dir ${script} DIRECTORY)
     set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}.res)
     set(cpp ${CMAKE_CURRENT_BINARY_DIR}/${target}_image.cpp)
     if(MSVC)
-        set(compile ${CMAKE_RC_COMPILER} /nologo /I ${CMAKE_CURRENT_BINARY_DIR} /I ${script_dir}
-                    /fo ${res} ${script})
+        set(compile ${CMAKE_RC_COMPILER} /nologo ${defines} /I ${CMAKE_CURRENT_BINARY_DIR}
+                    /I ${script_dir} /fo ${res} ${script})
     else()
         # The host preprocessor reads the Windows resource headers as the resource compiler
         # would.
         set(compile ${VARDOLIN_WINDRES}
                     --preprocessor=${VARDOLIN_CPP}
                     --preprocessor-arg=-E --preprocessor-arg=-xc
-                    --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32
+                    --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32 ${defines}
                     -I ${VARDOLIN_WINRES_INCLUDE} -I ${CMAKE_CURRENT_BINARY_DIR} -I ${script_dir}
                     -O res -i ${script} -o ${res})
     endif()

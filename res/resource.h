@@ -1,6 +1,7 @@
 // Resource ids of Vardolin, shared by the resource script and the program.
 #pragma once
 
+#define IDI_PROGRAM 1
 #define IDM_ABOUTBOX 0x0010
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101

@@ -15,11 +15,11 @@ test=(clang libclang-rt-dev clang-format-14 python3
       xvfb xauth xdotool xclip x11-utils imagemagick locales openbox
       at-spi2-core python3-pyatspi dbus
       sway wtype grim wl-clipboard qt6-wayland qt6ct)
-# The Windows program and the packages.
+# The Windows program and the packages, and the icons they carry.
 package=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools lintian desktop-file-utils appstream
-         zip unzip gzip python3)
+         zip unzip gzip python3 librsvg2-bin)
 # The web page, and the browser that tests it.
-web=(emscripten chromium chromium-driver python3-selenium)
+web=(emscripten librsvg2-bin chromium chromium-driver python3-selenium)
 
 wanted=()
 for part in "${@:-run}"; do

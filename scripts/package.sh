@@ -34,7 +34,10 @@ cmake --build "$work/windows" --target vardolin
 stage=$work/windows/stage
 rm -rf "$stage"
 cmake --install "$work/windows" --prefix "$stage" --strip >/dev/null
-find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+installer=$work/windows/installer
+rm -rf "$installer"
+cmake --install "$work/windows" --prefix "$installer" --component installer >/dev/null
+find "$stage" "$installer" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
 echo "== Portable zip"
 zip=$out/Vardolin-$version-win64.zip
@@ -42,7 +45,7 @@ rm -f "$zip"
 (cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | TZ=UTC zip -X -D -q "$zip" -@)
 
 echo "== Windows installer"
-COMMIT=$(git rev-parse HEAD) bash packaging/windows/build_msi.sh "$stage" "$version" \
+COMMIT=$(git rev-parse HEAD) bash packaging/windows/build_msi.sh "$stage" "$installer" "$version" \
     "$out/Vardolin-$version-win64.msi"
 
 (cd "$out" && ls -l vardolin_*.deb Vardolin-*.msi Vardolin-*.zip && sha256sum vardolin_*.deb \

@@ -68,6 +68,7 @@ web() {
     bash scripts/web.sh build-web-page/dist
     /usr/bin/python3 tests/web/end_to_end_test.py build-web-page/dist build-web-page
     /usr/bin/python3 tests/web/keyboard_test.py build-web-page/dist
+    /usr/bin/python3 tests/packaging/icons_test.py web build-web-page/dist
 }
 
 windows() {
@@ -80,7 +81,8 @@ packages() {
     cmake --preset mingw >/dev/null
     cmake --build build-win --target win_probe
     bash tests/packaging/reproducible_test.sh build-package
-    bash tests/packaging/windows_upgrade_test.sh build-package/build-first/windows/stage
+    bash tests/packaging/windows_upgrade_test.sh build-package/build-first/windows/stage \
+        build-package/build-first/windows/installer
     bash tests/packaging/linux_package_test.sh build-package/first/vardolin_*.deb
     bash tests/packaging/windows_package_test.sh build-package/first/Vardolin-*-win64.msi \
         build-package/first/Vardolin-*-win64.zip build-win/tests/win32/win_probe.exe

@@ -4,12 +4,14 @@
 # 255.255.65535), so the project's four fields a.b.c.d go in as a.b.(1000 × c + d): a release
 # that grows any field is larger in those three, and the installer replaces an earlier one and
 # refuses a later one. That holds while c is at most 64 and d at most 999.
-# Usage: build_msi.sh STAGE_DIR VERSION OUTPUT.msi   (SOURCE_DATE_EPOCH and COMMIT from the
-#        environment: the same commit and version give the same codes and bytes)
+# Usage: build_msi.sh STAGE_DIR INSTALLER_DIR VERSION OUTPUT.msi   (the install tree and the
+#        installer component's files; SOURCE_DATE_EPOCH and COMMIT from the environment: the
+#        same commit and version give the same codes and bytes)
 set -euo pipefail
 stage=$(realpath "$1")
-version=$2
-msi=$(realpath -m "$3")
+installer=$(realpath "$2")
+version=$3
+msi=$(realpath -m "$4")
 here=$(cd "$(dirname "$0")" && pwd)
 
 IFS=. read -r major minor patch tweak <<<"$version"
@@ -28,7 +30,10 @@ print(str(uuid.uuid5(ns, "product " + sys.argv[1])).upper(),
     "$version" "$COMMIT")
 read -r product_code package_code <<<"$codes"
 wxs=$here/vardolin.wxs
+# wixl takes source files by paths relative to the folder it runs in.
+installer_dir=$(realpath --relative-to="$stage" "$installer")
 (cd "$stage" && wixl -a x64 -D Version="$installer_version" -D SourceDir=. \
+    -D InstallerDir="$installer_dir" \
     -D ProductCode="$product_code" -o "$msi" "$wxs")
 # wixl stamps a random package code and the time of the build: the commit's instead.
 known_codes=$(grep -o '[0-9A-F]\{8\}-[0-9A-F-]\{27\}' "$wxs")

@@ -25,6 +25,13 @@ trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$zip" -d "$unpacked"
 [ "$(cd "$unpacked" && ls | sort | tr '\n' ' ')" = "LICENSE.txt README.txt Vardolin.exe " ] ||
     fail "the zip holds $(ls "$unpacked")"
+# Notepad before Windows 10 1809 wants CRLF line ends.
+crlf() {
+    ! grep -q $'[^\r]$' "$1" && ! grep -q '^$' "$1"
+}
+for text in README.txt LICENSE.txt; do
+    crlf "$unpacked/$text" || fail "the zip's $text has lines without CRLF"
+done
 imports=$(x86_64-w64-mingw32-objdump -p "$unpacked/Vardolin.exe" | awk '/DLL Name:/ { print $3 }')
 for dll in $imports; do
     case "${dll,,}" in
@@ -56,6 +63,11 @@ case "$target" in
 esac
 [ "$(vardolin_entries)" = "$listed" ] ||
     fail "Apps and features lists '$(vardolin_entries)', not '$listed'"
+installed=$(dirname "$program")
+for text in README.txt LICENSE.txt; do
+    crlf "$installed/$text" || fail "the installed $text has lines without CRLF"
+done
+grep -q 'Apps' "$installed/README.txt" || fail "the installed README does not tell how to remove it"
 bash "$root/tests/win32/end_to_end_test.sh" "$program" "$probe" || fail "the installed program"
 
 wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the uninstaller"

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Upgrades and downgrades of the Windows installer, under Wine: installers of the same program
-# for 1.0.0.1, 1.0.0.2 (a fourth-field release) and 1.0.1.0 (a third-field one) are made from
+# for 2.3.0.1, 2.3.0.2 (a fourth-field release) and 2.3.1.0 (a third-field one) are made from
 # one install tree. A later version replaces an earlier one (one entry in Apps and features, the
 # new files); an earlier one is refused with a message and changes nothing.
-# Usage: windows_upgrade_test.sh STAGE_DIR
+# Usage: windows_upgrade_test.sh STAGE_DIR INSTALLER_DIR
 set -euo pipefail
 stage=$(realpath "$1")
+installer=$(realpath "$2")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/lib/virtual_display.sh" "$@"
 source "$root/scripts/lib/wine_env.sh"
@@ -16,17 +17,18 @@ work=$(mktemp -d)
 export WINEPREFIX=$work/prefix
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-0} COMMIT=upgrade-test
-for version in 1.0.0.1 1.0.0.2 1.0.1.0; do
-    cp -r "$stage" "$work/$version"
+for version in 2.3.0.1 2.3.0.2 2.3.1.0; do
+    cp -r "$installer" "$work/$version"
     # The README names its version: which release's files are installed shows there.
     sed -i "1s/^Vardolin [0-9.]*,/Vardolin $version,/" "$work/$version/README.txt"
-    bash "$root/packaging/windows/build_msi.sh" "$work/$version" "$version" "$work/$version.msi"
+    bash "$root/packaging/windows/build_msi.sh" "$stage" "$work/$version" "$version" \
+        "$work/$version.msi"
 done
 
 status=0
 # What Windows Installer tells the user when it refuses an earlier version (Wine's installer
 # refuses silently under /qn): the launch condition's message.
-condition=$(msiinfo export "$work/1.0.0.1.msi" LaunchCondition | tr -d '\r' | tail -n +4)
+condition=$(msiinfo export "$work/2.3.0.1.msi" LaunchCondition | tr -d '\r' | tail -n +4)
 echo "refusal: $condition"
 grep -q $'^NOT WIX_DOWNGRADE_DETECTED\tA newer version of Vardolin is already installed.$' \
     <<<"$condition" || { echo "FAIL: no message for a refused downgrade"; status=1; }
@@ -60,12 +62,12 @@ install() {
     fi
 }
 
-install 1.0.0.1 1.0.0.1 1.0.1 no
-install 1.0.0.2 1.0.0.2 1.0.2 no
-install 1.0.0.1 1.0.0.2 1.0.2 yes
-install 1.0.1.0 1.0.1.0 1.0.1000 no
-install 1.0.0.2 1.0.1.0 1.0.1000 yes
-wine msiexec /x "$(winepath -w "$work/1.0.1.0.msi")" /qn || { echo "FAIL: the uninstaller"; status=1; }
+install 2.3.0.1 2.3.0.1 2.3.1 no
+install 2.3.0.2 2.3.0.2 2.3.2 no
+install 2.3.0.1 2.3.0.2 2.3.2 yes
+install 2.3.1.0 2.3.1.0 2.3.1000 no
+install 2.3.0.2 2.3.1.0 2.3.1000 yes
+wine msiexec /x "$(winepath -w "$work/2.3.1.0.msi")" /qn || { echo "FAIL: the uninstaller"; status=1; }
 wineserver -w
 [ -z "$(vardolin_entries)" ] || { echo "FAIL: Apps and features still lists Vardolin"; status=1; }
 [ "$status" -eq 0 ] && echo "PASS: later versions replace earlier ones, earlier ones are refused"
