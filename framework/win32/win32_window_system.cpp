@@ -2,7 +2,10 @@
 
 #include <memory>
 
+#include "framework/core/resource_module.h"
+#include "framework/resources/captions.h"
 #include "framework/win32/utf16.h"
+#include "framework/win32/win32_accessible.h"
 #include "framework/win32/win32_dialog_window.h"
 
 namespace {
@@ -10,8 +13,27 @@ namespace {
 // What one modal run hands from DialogBoxParam to its window.
 struct ModalRun {
     CDialog& dialog;
+    const DialogTemplate& dialogTemplate;
     std::unique_ptr<Win32DialogWindow> window;
 };
+
+// What the platform's accessibility does not say of a dialog's controls: a list's name (it
+// names a list by its text, not by its caption) and the descriptions from the program's
+// strings. A box's name is the platform's: the static text just before it in the template.
+void NameControlsForScreenReaders(HWND dialog, const DialogTemplate& dialogTemplate) {
+    for (const DialogControl& control : dialogTemplate.controls) {
+        const HWND item = control.id != -1 ? GetDlgItem(dialog, control.id) : nullptr;
+        const DialogControl* caption = control.IsClass(ControlClass::ComboBox)
+                                           ? CaptionControlOf(dialogTemplate, control)
+                                           : nullptr;
+        const auto description = DescriptionOf(control);
+        if (item != nullptr && (caption != nullptr || description)) {
+            NameForScreenReaders(
+                item, caption ? WideFromUtf8(ShownText(caption->title.text, caption->style)) : L"",
+                description ? WideFromUtf8(*description) : L"");
+        }
+    }
+}
 
 Win32DialogWindow* WindowOf(HWND hwnd) {
     return reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -65,16 +87,17 @@ INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
     RECT before{};
     GetWindowRect(hwnd, &before);
     const BOOL focusFirstControl = run->dialog.InitializeWindow(*run->window);
+    NameControlsForScreenReaders(hwnd, run->dialogTemplate);
     CentreIfNotMoved(hwnd, before);
     return focusFirstControl;
 }
 
 }  // namespace
 
-INT_PTR Win32WindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate&,
+INT_PTR Win32WindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                           DialogWindow* owner) {
     auto* ownerWindow = dynamic_cast<Win32DialogWindow*>(owner);
-    ModalRun run{dialog, nullptr};
+    ModalRun run{dialog, dialogTemplate, nullptr};
     const INT_PTR result =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog.GetTemplateId()),
                         ownerWindow != nullptr ? ownerWindow->hwnd() : nullptr, &DialogProcedure,

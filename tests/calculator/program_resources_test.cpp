@@ -55,7 +55,9 @@ TEST(CalculatorTemplate, HasTheWindowAttributes) {
     EXPECT_EQ(dialog.charset, 1);
 }
 
-TEST(CalculatorTemplate, HasTheControlsInTabOrder) {
+// Each caption stands just before its box, where the platform's accessibility names a box from;
+// the tab stops keep their order.
+TEST(CalculatorTemplate, HasTheControlsInTabOrderEachCaptionBeforeItsBox) {
     using enum ControlClass;
     const std::uint32_t edit = 0x0080 | kTabStop;  // ES_AUTOHSCROLL
     const std::uint32_t readOnly = edit | 0x0800;
@@ -65,23 +67,23 @@ TEST(CalculatorTemplate, HasTheControlsInTabOrder) {
     const std::uint32_t etched = 0x0010;
     const ExpectedControl expected[] = {
         {IDOK, Button, "Calc", 85, 40, 38, 14, 0x0001 | kTabStop, 0},
-        {IDC_REFERENCE, Edit, "", 28, 21, 40, 12, edit, kStaticEdge},
-        {IDC_VALUE, Edit, "", 28, 7, 40, 12, edit, kStaticEdge},
-        {IDC_TONE, Edit, "", 28, 40, 40, 12, readOnly, kStaticEdge},
-        {IDC_CENT, Edit, "", 28, 54, 40, 14, readOnly, kStaticEdge},
         {-1, Static, "Ref.:", 8, 24, 16, 8, label, 0},
+        {IDC_REFERENCE, Edit, "", 28, 21, 40, 12, edit, kStaticEdge},
         {-1, Static, "Val.:", 7, 10, 15, 8, label, 0},
+        {IDC_VALUE, Edit, "", 28, 7, 40, 12, edit, kStaticEdge},
         {-1, Static, "Tone:", 7, 42, 20, 8, label, 0},
+        {IDC_TONE, Edit, "", 28, 40, 40, 12, readOnly, kStaticEdge},
         {-1, Static, "Cent:", 7, 56, 18, 8, label, 0},
+        {IDC_CENT, Edit, "", 28, 54, 40, 14, readOnly, kStaticEdge},
         {-1, Static, "Hz", 69, 10, 10, 8, label, 0},
         {-1, Static, "Hz", 69, 24, 10, 8, label, 0},
         {IDC_ROLAND, Button, "Roland", 86, 10, 39, 10, toggle, 0},
         {IDC_YAMAHA, Button, "Yamaha", 86, 21, 39, 10, toggle, 0},
+        {-1, Static, "Tone:", 6, 76, 20, 8, label, 0},
         {IDC_NOTE, ComboBox, "", 25, 74, 41, 61, list, 0},
+        {-1, Static, "Cent:", 6, 90, 18, 8, label, 0},
         {IDC_CENT_IN, Edit, "", 26, 88, 40, 12, edit, kStaticEdge},
         {-1, Static, "", 7, 70, 123, 1, etched, 0},
-        {-1, Static, "Tone:", 6, 76, 20, 8, label, 0},
-        {-1, Static, "Cent:", 6, 90, 18, 8, label, 0},
         {IDC_CALC_FREQ, Button, "Calc", 85, 89, 38, 14, kTabStop, 0},
         {-1, Static, "Oct:", 75, 76, 14, 8, label, 0},
         {IDC_OCTAVE, ComboBox, "", 90, 74, 34, 111, list, 0},

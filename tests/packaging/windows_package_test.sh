@@ -36,6 +36,7 @@ imports=$(x86_64-w64-mingw32-objdump -p "$unpacked/Vardolin.exe" | awk '/DLL Nam
 for dll in $imports; do
     case "${dll,,}" in
         kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll | api-ms-win-crt-*) ;;
+        oleacc.dll | ole32.dll | oleaut32.dll) ;;
         *) fail "Vardolin.exe imports $dll, which Windows does not have" ;;
     esac
 done

@@ -5,6 +5,8 @@
 //   win_probe shortcut LNK               prints the target of the shortcut LNK
 //   win_probe version FILE               prints the version block of FILE
 //   win_probe startup EXE TITLE RUNS     median start-up to the window shown and closed, in ms
+//   win_probe names                      what a screen reader reads of each control, then
+//                                        closes the calculator
 #include <windows.h>
 
 #include <objbase.h>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tests/win32/probe_names.h"
 
 namespace {
 
@@ -241,6 +244,12 @@ int ShortcutTarget(const char* shortcut) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "names") == 0) {
+        const HWND window = WaitForWindow("Vardolin");
+        const int unread = window != nullptr ? PrintAccessibleNames(window) : 1;
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return unread == 0 ? 0 : 1;
+    }
     if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "drive") == 0) {
         return Drive(argc == 3 ? argv[2] : nullptr);
     }
