@@ -43,9 +43,6 @@ public:
     // A click on button `id` (by mouse, touch or Space).
     void ClickButton(int id);
 
-    // The button that Enter presses when no push button has the focus.
-    int DefaultButton() const { return defaultButton_; }
-
 private:
     struct Control {
         int id;

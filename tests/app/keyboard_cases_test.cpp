@@ -9,6 +9,7 @@
 #include "app/tuning_app.h"
 #include "calculator/tuning_dlg.h"
 #include "framework/memory/memory_window.h"
+#include "res/resource.h"
 #include "tests/support/keyboard_cases.h"
 
 namespace {
@@ -78,5 +79,23 @@ TEST_P(KeyboardOnMemory, BehavesAsOnEveryWindowSystem) {
 
 INSTANTIATE_TEST_SUITE_P(Calculator, KeyboardOnMemory, ::testing::ValuesIn(KeyboardCases()),
                          [](const auto& info) { return info.param.name; });
+
+// What the table cannot show on a calculator whose controls are all enabled and visible: the
+// dialog manager passes over disabled and hidden tab stops, and Enter does not press a disabled
+// default button.
+TEST(KeyboardOnMemory, TabSkipsDisabledAndHiddenControlsAndEnterADisabledDefault) {
+    CTuningDlg dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    ASSERT_NE(window, nullptr);
+    window->EnableItem(IDC_REFERENCE, false);
+    window->ShowItem(IDC_VALUE, false);
+    window->Press(DialogKey::Tab);
+    EXPECT_EQ(window->focus(), IDC_TONE);
+    window->Press(DialogKey::Tab, true);
+    EXPECT_EQ(window->focus(), IDOK);
+    window->EnableItem(IDOK, false);
+    window->Press(DialogKey::Enter);
+    EXPECT_EQ(window->Text(IDC_TONE), "") << "the disabled upper Calc did not run";
+}
 
 }  // namespace
