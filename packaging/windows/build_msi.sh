@@ -35,6 +35,13 @@ installer_dir=$(realpath --relative-to="$stage" "$installer")
 (cd "$stage" && wixl -a x64 -D Version="$installer_version" -D SourceDir=. \
     -D InstallerDir="$installer_dir" \
     -D ProductCode="$product_code" -o "$msi" "$wxs")
+# What wixl cannot express: the install location is set before the costs are final (wixl puts
+# every custom action after InstallFinalize and makes it deferred), and the registry root HKMU
+# (-1: the user's or the machine's, as the install goes; wixl writes 4).
+msibuild "$msi" \
+    -q "UPDATE CustomAction SET Type = 51 WHERE Action = 'SetInstallLocation'" \
+    -q "UPDATE InstallExecuteSequence SET Sequence = 1001 WHERE Action = 'SetInstallLocation'" \
+    -q "UPDATE Registry SET Root = -1"
 # wixl stamps a random package code and the time of the build: the commit's instead.
 known_codes=$(grep -o '[0-9A-F]\{8\}-[0-9A-F-]\{27\}' "$wxs")
 /usr/bin/python3 "$here/pin_msi_summary.py" "$msi" "$package_code" "$SOURCE_DATE_EPOCH" \

@@ -45,6 +45,26 @@ echo "imports: $(tr '\n' ' ' <<<"$imports")"
 bash "$root/tests/win32/end_to_end_test.sh" "$unpacked/Vardolin.exe" "$probe" ||
     fail "the program from the zip"
 
+# Dual purpose: per user without administrator rights, per machine for an administrator. Wine
+# installs every package per machine, so the tables say what Windows would do.
+table() {
+    msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4
+}
+grep -qx $'ALLUSERS\t2' <(table Property) || fail "ALLUSERS is not 2"
+grep -qx $'MSIINSTALLPERUSER\t1' <(table Property) || fail "MSIINSTALLPERUSER is not 1"
+word_count=$(msiinfo suminfo "$msi" | sed -n 's/^Source: \([0-9]*\).*/\1/p')
+((word_count & 8)) || fail "the summary asks for administrator rights (word count $word_count)"
+[ -z "$(table Registry | awk -F'\t' '$2 != -1')" ] || fail "registry values outside HKMU"
+# The install location is set while the costs are final and before the files go anywhere.
+sequence() {
+    table InstallExecuteSequence | awk -F'\t' -v action="$1" '$1 == action { print $3 }'
+}
+[ "$(table CustomAction | cut -f 1-4)" = $'SetInstallLocation\t51\tARPINSTALLLOCATION\t[INSTALLDIR]' ] ||
+    fail "the install location is set by '$(table CustomAction)'"
+(($(sequence CostFinalize) < $(sequence SetInstallLocation) &&
+    $(sequence SetInstallLocation) < $(sequence InstallValidate))) ||
+    fail "the install location is set at $(sequence SetInstallLocation)"
+
 # The version Apps and features shows: the installer's three fields, a.b.(1000 × c + d).
 version=$(basename "$msi" | sed -n 's/^Vardolin-\([0-9.]*\)-win64\.msi$/\1/p')
 IFS=. read -r major minor patch tweak <<<"$version"
@@ -65,6 +85,8 @@ esac
 [ "$(vardolin_entries)" = "$listed" ] ||
     fail "Apps and features lists '$(vardolin_entries)', not '$listed'"
 installed=$(dirname "$program")
+[ "$(vardolin_install_location)" = "$(winepath -w "$installed")\\" ] ||
+    fail "Apps and features gives the location '$(vardolin_install_location)'"
 for text in README.txt LICENSE.txt; do
     crlf "$installed/$text" || fail "the installed $text has lines without CRLF"
 done
@@ -76,4 +98,5 @@ wineserver -w
 [ ! -e "$program" ] || fail "the program is still there after uninstalling"
 [ ! -e "$shortcut" ] || fail "the shortcut is still there after uninstalling"
 [ -z "$(vardolin_entries)" ] || fail "Apps and features still lists Vardolin"
-echo "PASS: zip and installer: imports, Start menu, Apps and features, end-to-end, uninstall"
+! wine reg query 'HKLM\Software\Vardolin' >/dev/null 2>&1 || fail "the registry key is left behind"
+echo "PASS: zip and installer: tables, imports, Start menu, Apps and features, end-to-end, uninstall"

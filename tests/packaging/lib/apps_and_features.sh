@@ -10,3 +10,14 @@ vardolin_entries() {
             $1 == "Publisher" { publisher = substr($0, index($0, $3)) }
             END { if (name == "Vardolin") print name "|" version "|" publisher }'
 }
+
+# The folder Apps and features names for Vardolin's entry (InstallLocation), in Windows' form.
+vardolin_install_location() {
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+        tr -d '\r' | awk '
+            /^HKEY/ { if (name == "Vardolin") print location
+                      name = location = "" }
+            $1 == "DisplayName" { name = $3 }
+            $1 == "InstallLocation" { location = substr($0, index($0, $3)) }
+            END { if (name == "Vardolin") print location }'
+}
