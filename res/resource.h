@@ -9,6 +9,11 @@
 #define IDR_MAINFRAME 128
 #define IDS_DESCRIBE_ANALYSIS 200
 
+// The layouts for narrow screens (the web page on a phone): the dialog's id plus 0x1000, where
+// the framework looks for them.
+#define IDD_ABOUTBOX_NARROW 0x1064
+#define IDD_MAIN_NARROW 0x1066
+
 #define IDC_REFERENCE 1000
 #define IDC_VALUE 1001
 #define IDC_TONE 1002

@@ -19,10 +19,22 @@ const MessageMap* CDialog::GetThisMessageMap() {
     return &map;
 }
 
-std::optional<DialogTemplate> CDialog::LoadTemplate() const {
+namespace {
+
+std::optional<DialogTemplate> LoadTemplateWithId(UINT id) {
     const auto bytes =
-        AfxGetResourceImage().Find(ResourceType::Dialog, static_cast<std::uint16_t>(templateId_));
+        AfxGetResourceImage().Find(ResourceType::Dialog, static_cast<std::uint16_t>(id));
     return bytes ? ParseDialogTemplate(*bytes) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<DialogTemplate> CDialog::LoadTemplate() const {
+    return LoadTemplateWithId(templateId_);
+}
+
+std::optional<DialogTemplate> CDialog::LoadNarrowLayout() const {
+    return LoadTemplateWithId(templateId_ + kNarrowLayoutOffset);
 }
 
 const CWnd* CDialog::DefaultOwner() const {

@@ -27,6 +27,12 @@ public:
     // The dialog's template from the program's resources, or nothing when it has none.
     std::optional<DialogTemplate> LoadTemplate() const;
 
+    // The dialog's layout for narrow screens, where the resources have one: the template whose
+    // id is the dialog's plus kNarrowLayoutOffset, with the same controls in the same order,
+    // placed for a phone. The web page shows it where the screen is too narrow for the other.
+    static constexpr UINT kNarrowLayoutOffset = 0x1000;
+    std::optional<DialogTemplate> LoadNarrowLayout() const;
+
     // Called by the window system once the window exists: attaches it and runs OnInitDialog.
     // TRUE asks the window system to put the focus on the first control that takes it.
     BOOL InitializeWindow(DialogWindow& window);
