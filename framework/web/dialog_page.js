@@ -39,21 +39,63 @@ Module['vardolin'] = (function () {
 
   function screen() { return document.getElementById('screen'); }
 
-  // Scales the windows as a whole through the font size: the desktop's size where the screen is
-  // wide enough, otherwise as large as the calculator fits, which also makes its buttons big
-  // enough to touch.
-  function fit() {
-    var first = screen().querySelector('.dialog');
-    if (!first) return;
-    var current = parseFloat(getComputedStyle(screen()).fontSize);
-    var widthEm = first.offsetWidth / current;
-    var heightEm = first.offsetHeight / current;
-    var desktop = 13;
-    var fitting = Math.min((window.innerWidth - 16) / widthEm, (window.innerHeight - 16) / heightEm);
-    var narrow = window.innerWidth < 600 || window.matchMedia('(pointer: coarse)').matches;
-    screen().style.fontSize = (narrow ? fitting : Math.min(desktop, fitting)) + 'px';
+  // Below this width (phones, or a desktop browser zoomed past 200 %) dialogs take their narrow
+  // layout, and every box is made as large as fits.
+  var NARROW_SCREEN = 600;
+  var DESKTOP_FONT = 17;  // px: the 10-unit toggles 24 px high, the least target size
+  var MARGIN = 8;         // px around a box
+
+  function isNarrowScreen() { return window.innerWidth < NARROW_SCREEN; }
+
+  // Scales a window as a whole through its font size, so that it fits the viewport's width and
+  // height at any zoom: on a wide screen at the desktop's size where that fits, on a narrow one
+  // as large as fits. A second step corrects for the parts whose size does not follow the font
+  // (borders, the least size of touch targets). (The notice wraps its text to fit instead.)
+  function fitBox(box) {
+    for (var step = 0; step < 2; step++) {
+      var font = parseFloat(getComputedStyle(box).fontSize);
+      var fitting = Math.min((window.innerWidth - 2 * MARGIN) * font / box.offsetWidth,
+                             (window.innerHeight - 2 * MARGIN) * font / box.offsetHeight);
+      box.style.fontSize = (isNarrowScreen() ? fitting : Math.min(DESKTOP_FONT, fitting)) + 'px';
+    }
   }
-  window.addEventListener('resize', fit);
+
+  window.addEventListener('resize', function () {
+    windows.forEach(function (win) { fitBox(win.root); });
+  });
+
+  // A touch held still on a window's background for this long opens its window menu, as a long
+  // press does on phones; the timer runs only while the finger is down.
+  var LONG_PRESS = 500;  // ms
+
+  function openMenuOnLongPress(root, id) {
+    var timer = null;
+    var opened = false;
+    function cancel() {
+      clearTimeout(timer);
+      timer = null;
+    }
+    root.addEventListener('pointerdown', function (e) {
+      cancel();
+      opened = false;
+      if (e.pointerType !== 'touch' || e.target.closest('button, input, select')) return;
+      timer = setTimeout(function () {
+        timer = null;
+        opened = true;
+        post({ window: id, type: 'menu' });
+      }, LONG_PRESS);
+    });
+    ['pointerup', 'pointercancel', 'pointerleave', 'pointermove'].forEach(function (type) {
+      root.addEventListener(type, function (e) {
+        if (type !== 'pointermove' || Math.abs(e.movementX) + Math.abs(e.movementY) > 8) cancel();
+      });
+    });
+    // The finger that opened the menu makes no click when it is lifted, which would close it.
+    root.addEventListener('touchend', function (e) {
+      if (opened) e.preventDefault();
+      opened = false;
+    });
+  }
 
   // Gives the focus back to the control of a window that had it last.
   function refocus(win) {
@@ -127,6 +169,7 @@ Module['vardolin'] = (function () {
 
   return {
     baseUnits: measureBaseUnits(),
+    isNarrowScreen: isNarrowScreen,
 
     // The next event for window `id`; events left for windows that have closed are dropped.
     take: function (id) {
@@ -162,6 +205,7 @@ Module['vardolin'] = (function () {
         e.preventDefault();
         post({ window: id, type: 'menu' });
       });
+      openMenuOnLongPress(root, id);
       var ownerWindow = owner ? windowWithRoot(owner) : null;
       if (ownerWindow) {
         closeMenu(ownerWindow);
@@ -172,9 +216,9 @@ Module['vardolin'] = (function () {
         screen().appendChild(overlay);
       } else {
         screen().appendChild(root);
-        fit();
       }
       windows.push(win);
+      fitBox(root);
     },
 
     ready: function () {
@@ -241,13 +285,18 @@ Module['vardolin'] = (function () {
       refocus(windowWithRoot(root));
     },
 
-    setIcon: function (root, canvas) {
+    // The window's icon in its title bar: a tap or click on it opens the window menu, as the
+    // system-menu icon does on Windows.
+    setIcon: function (root, id, canvas) {
+      var button = document.createElement('button');
+      button.className = 'window-icon';
+      button.tabIndex = -1;
+      button.setAttribute('aria-label', 'Window menu');
+      button.setAttribute('aria-haspopup', 'menu');
+      button.appendChild(canvas);
+      button.addEventListener('click', function () { post({ window: id, type: 'menu' }); });
       var title = root.querySelector('.titlebar');
-      title.insertBefore(canvas, title.firstChild);
-      var icon = document.querySelector('link[rel=icon]') || document.createElement('link');
-      icon.rel = 'icon';
-      icon.href = canvas.toDataURL('image/png');
-      document.head.appendChild(icon);
+      title.insertBefore(button, title.firstChild);
     },
 
     ended: function () {

@@ -27,8 +27,12 @@ val BuildButtonElement(const DialogControl& control) {
 val BuildEditElement(const DialogControl& control) {
     val element = Element("input", "edit");
     element.set("type", std::string("text"));
+    // Numbers and note names: no spelling help, which would change what is typed. The text
+    // keyboard stays, since the phones' number pads lack the minus sign of negative cents.
     element.set("spellcheck", false);
-    element.call<void>("setAttribute", val("autocomplete"), val("off"));
+    for (const char* attribute : {"autocomplete", "autocorrect", "autocapitalize"}) {
+        element.call<void>("setAttribute", val(attribute), val("off"));
+    }
     element.set("readOnly", (control.style & EditReadOnly) != 0);
     return element;
 }
@@ -59,7 +63,9 @@ val WebDialogWindow::BuildControl(const DialogControl& control) {
         element = BuildEditElement(control);
     } else if (control.IsClass(ControlClass::ComboBox)) {
         element = Element("select", "list");
-        height = 12;  // closed; the template's height includes the dropped-down list
+        if (layout_ == Layout::Desktop) {
+            height = 12;  // closed; the template's height includes the dropped-down list
+        }
     } else {
         element = BuildStaticElement(control);
     }

@@ -8,7 +8,7 @@ using web_page::Element;
 using web_page::Script;
 
 WebDialogWindow::WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate,
-                                 WebDialogWindow* owner, int windowId)
+                                 Layout layout, WebDialogWindow* owner, int windowId)
     : dialog_(dialog),
       manager_(dialog, *this, dialogTemplate),
       owner_(owner),
@@ -16,7 +16,8 @@ WebDialogWindow::WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTe
       root_(val::null()),
       client_(val::null()),
       menu_(val::null()),
-      hasSystemMenu_(dialogTemplate.style & template_style::SysMenu) {
+      hasSystemMenu_(dialogTemplate.style & template_style::SysMenu),
+      layout_(layout) {
     Build(dialogTemplate);
 }
 
@@ -26,7 +27,7 @@ WebDialogWindow::~WebDialogWindow() {
 }
 
 void WebDialogWindow::Build(const DialogTemplate& dialogTemplate) {
-    root_ = Element("div", "dialog");
+    root_ = Element("div", layout_ == Layout::Narrow ? "dialog narrow" : "dialog");
     root_.call<void>("setAttribute", val("role"), val("dialog"));
     root_.call<void>("setAttribute", val("aria-modal"), val("true"));
     BuildTitleBar(dialogTemplate);
@@ -101,7 +102,7 @@ void WebDialogWindow::EndDialog(int result) {
 
 void WebDialogWindow::SetIcon(HICON icon, WPARAM size) {
     if (size == ICON_SMALL) {
-        Script().call<void>("setIcon", root_, web_page::IconCanvas(icon));
+        Script().call<void>("setIcon", root_, windowId_, web_page::IconCanvas(icon));
     }
 }
 

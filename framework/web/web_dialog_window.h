@@ -21,8 +21,12 @@
 // the loop sleeps while the queue is empty.
 class WebDialogWindow : public DialogWindow {
 public:
-    WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, WebDialogWindow* owner,
-                    int windowId);
+    // Narrow: the dialog's layout for phones, whose drop-down lists are as high as the template
+    // says (the phone picks from a list of its own) and whose targets are sized for fingers.
+    enum class Layout { Desktop, Narrow };
+
+    WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, Layout layout,
+                    WebDialogWindow* owner, int windowId);
     ~WebDialogWindow() override;
     WebDialogWindow(const WebDialogWindow&) = delete;
     WebDialogWindow& operator=(const WebDialogWindow&) = delete;
@@ -88,5 +92,6 @@ private:
     emscripten::val menu_;
     std::map<int, Control> controls_;
     bool hasSystemMenu_;
+    Layout layout_;
     std::optional<int> result_;
 };

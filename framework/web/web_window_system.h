@@ -4,7 +4,8 @@
 
 // Runs dialogs as windows in the web page. A modal run waits for the browser's events without
 // blocking it (Emscripten's Asyncify suspends the program between events), so DoModal, the
-// notice and nested boxes stay ordinary synchronous calls for the program.
+// notice and nested boxes stay ordinary synchronous calls for the program. On a narrow screen a
+// dialog shows its narrow layout where the resources have one.
 class WebWindowSystem : public WindowSystem {
 public:
     INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,

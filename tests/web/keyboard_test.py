@@ -8,12 +8,11 @@ Usage: keyboard_test.py PAGE_FOLDER"""
 import random
 import shlex
 import sys
-import tempfile
 import time
 from pathlib import Path
 
-from local_browser import chromium, serve, url_of
-from page import CALC_FREQ, CENT, IDOK, KEYS, TONE, VAL, Page, check, failures
+from local_browser import url_of
+from page import CENT, COUNT_TIMERS, IDOK, KEYS, REF, TONE, VAL, check, run_in_browser
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -23,18 +22,6 @@ CONTROLS = {"Calc": 1, "Ref": 1000, "Val": 1001, "Tone": 1002, "Cent": 1003, "Ro
             "Yamaha": 1005, "Note": 1006, "CentIn": 1007, "CalcFreq": 1008, "Octave": 1009}
 
 # Counts the timers the page starts once it is ready; an idle page should start none.
-COUNT_TIMERS = """
-window.vardolinTimers = 0;
-for (const name of ['setTimeout', 'setInterval', 'requestAnimationFrame']) {
-  const original = window[name];
-  window[name] = function () {
-    if (document.body && document.body.dataset.state === 'ready') window.vardolinTimers++;
-    return original.apply(this, arguments);
-  };
-}
-"""
-
-
 def read_cases():
     cases = []
     for number, line in enumerate(CASES.read_text().splitlines(), 1):
@@ -153,6 +140,40 @@ def run_lost_focus_paths(page, url):
           "Escape closes it and Val. has the focus again")
 
 
+def run_menu_keys(page, url):
+    """The window menu is a menu for the keyboard: the focus on its first item, arrows, Home and
+    End move and wrap, Enter chooses, Escape closes it; Tab and F1 close it first."""
+    page.open(url)
+    focused_item = ("const e = document.activeElement;"
+                    "return e.getAttribute('role') === 'menuitem' ? e.textContent : null")
+    page.press("Shift+F10")
+    seen = [page.script(focused_item)]
+    for key in (Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.END, Keys.HOME, Keys.ARROW_UP):
+        page.keys(key)
+        seen.append(page.script(focused_item))
+    check(seen == ["Close", "About Vardolin...", "Close", "About Vardolin...", "Close",
+                   "About Vardolin..."],
+          f"the menu opens on its first item; Down, Down, End, Home, Up: {seen}")
+    page.press("Enter")
+    check(page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
+          "Enter on About Vardolin... opens the About box and closes the menu")
+    page.press("Escape")
+
+    page.press("Shift+F10")
+    page.press("Escape")
+    check(not page.menu_items() and page.dialogs() == ["Vardolin"] and
+          page.focused_control() == IDOK,
+          f"Escape closes the menu and gives the focus back ({page.focused()!r})")
+    page.press("Shift+F10")
+    page.press("Tab")
+    check(not page.menu_items() and page.focused_control() == REF,
+          f"Tab closes the menu, then moves on to Ref. ({page.focused()!r})")
+    page.press("Shift+F10")
+    page.press("F1")
+    check(page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
+          "F1 closes the menu, then opens the About box")
+
+
 def run_random_keys(page, url, count=400):
     # A fixed start, so that a failing run can be replayed key for key.
     chooser = random.Random(20261208)
@@ -187,25 +208,17 @@ def run_idle(page, url):
     check(after == before, f"an idle page runs no timer for 5 s ({after - before} started)")
 
 
-def main():
-    folder = sys.argv[1]
-    server = serve(folder)
+def run(page, server):
     url = url_of(server)
-    with tempfile.TemporaryDirectory() as profile:
-        browser = chromium(profile)
-        try:
-            page = Page(browser)
-            run_cases(page, url)
-            run_lost_focus_paths(page, url)
-            run_random_keys(page, url)
-            run_idle(page, url)
-        finally:
-            browser.quit()
-            server.shutdown()
-    if failures:
-        print(f"FAIL: {len(failures)} checks failed")
-        sys.exit(1)
-    print("PASS: the web page's keyboard")
+    run_cases(page, url)
+    run_lost_focus_paths(page, url)
+    run_menu_keys(page, url)
+    run_random_keys(page, url)
+    run_idle(page, url)
+
+
+def main():
+    run_in_browser(sys.argv[1], run, "the web page's keyboard")
 
 
 main()

@@ -34,4 +34,19 @@ def chromium(profile, width=1024, height=768):
                  "--disable-component-update", "--disable-sync",
                  f"--window-size={width},{height}", f"--user-data-dir={profile}"):
         options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def emulate_phone(driver, width, height=844):
+    """Makes the page see a phone held upright: `width` × `height` CSS px at three device pixels
+    each, a mobile viewport and a touch screen."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 3, "mobile": True})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True,
+                                                                  "maxTouchPoints": 5})
+
+
+def emulate_desktop(driver):
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})

@@ -1,5 +1,9 @@
-"""The calculator's web page as its tests see it: checks that are counted, and the page with
-its controls, keys and boxes."""
+"""The calculator's web page as its tests see it: checks that are counted, the page with its
+controls, keys and boxes, and a test's run in a browser of its own."""
+import sys
+import tempfile
+
+from local_browser import chromium, serve
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -10,6 +14,19 @@ ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE = 1004, 1005, 1006, 1007, 1008,
 TAB_ORDER = [IDOK, REF, VAL, TONE, CENT, ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE]
 
 failures = []
+
+# Counts the timers the page starts once the calculator is ready (evaluated before the page's
+# own scripts): an idle page should start none.
+COUNT_TIMERS = """
+window.vardolinTimers = 0;
+for (const name of ['setTimeout', 'setInterval', 'requestAnimationFrame']) {
+  const original = window[name];
+  window[name] = function () {
+    if (document.body && document.body.dataset.state === 'ready') window.vardolinTimers++;
+    return original.apply(this, arguments);
+  };
+}
+"""
 
 
 def check(condition, what):
@@ -102,3 +119,23 @@ class Page:
         """Waits until the program has handled every event and waits for the next."""
         WebDriverWait(self.driver, 10, poll_frequency=0.01).until(lambda d: d.execute_script(
             "return document.body.dataset.state !== 'ready' || Module.vardolin.idle()"))
+
+
+def run_in_browser(folder, test, summary, width=1024, height=768):
+    """Serves `folder` on 127.0.0.1, opens a new headless Chromium on a profile of its own and
+    calls test(page, server); then reports the checks and ends the process, with status 1 when
+    any failed."""
+    server = serve(folder)
+    with tempfile.TemporaryDirectory() as profile:
+        driver = chromium(profile, width, height)
+        driver.set_script_timeout(30)
+        try:
+            test(Page(driver), server)
+        finally:
+            driver.quit()
+            server.shutdown()
+            server.server_close()
+    if failures:
+        print(f"FAIL: {len(failures)} checks failed")
+        sys.exit(1)
+    print(f"PASS: {summary}")
