@@ -1,10 +1,14 @@
-// Keeps every file of the page, so that Vardolin opens offline after the first visit.
-const CACHE = 'vardolin-@VARDOLIN_VERSION@';
-const FILES = ['./', 'index.html', 'vardolin.css', 'vardolin.js', 'vardolin.wasm',
-  'manifest.webmanifest', 'icon.svg'];
+// Keeps every file of the page, so that Vardolin opens offline after the first visit. The cache
+// is named after the files' contents: a rebuilt page comes with a new worker, which fills a new
+// cache from the network and drops the old one, so the next visit shows the new page.
+const CACHE = 'vardolin-@VARDOLIN_PAGE_HASH@';
+const FILES = [@VARDOLIN_PAGE_FILES@];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // 'reload': from the server, never from the browser's HTTP cache, which may hold old files.
+  const requests = FILES.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {

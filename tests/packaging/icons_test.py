@@ -1,9 +1,12 @@
 #!/usr/bin/python3
 """The program's icons as the packages carry them: each PNG is as large as its name or place
 says, and its corners show the ground through (transparent) where the icon has a ground of its
-own; the Windows icon file holds 32-bit images of 16, 24, 32, 48 and 256 pixels.
+own; the Windows icon file holds 32-bit images of 16, 24, 32, 48 and 256 pixels; the web page's
+manifest has what browsers install an app by and lists the icons as they are, and the page
+links its tab and touch icons.
 
 Usage: icons_test.py theme ICON_THEME_DIR | ico FILE.ico | web PAGE_DIR"""
+import json
 import re
 import struct
 import sys
@@ -75,6 +78,25 @@ def web(folder):
     check_png(folder / "icon-maskable-512.png", 512, transparent=False)
     check_png(folder / "apple-touch-icon.png", 180, transparent=False)
     check(re.search(r"<svg", (folder / "icon.svg").read_text()) is not None, "icon.svg")
+    manifest = json.loads((folder / "manifest.webmanifest").read_text())
+    wanted = ("id", "name", "short_name", "start_url", "scope", "display", "theme_color",
+              "background_color", "icons")
+    check(all(manifest.get(key) for key in wanted),
+          f"the manifest has {', '.join(wanted)}: {sorted(manifest)}")
+    for icon in manifest.get("icons", []):
+        path = folder / icon["src"]
+        if icon["type"] == "image/png":
+            size = int(icon["sizes"].split("x")[0])
+            check(path.exists() and png_facts(path.read_bytes())[:2] == (size, size),
+                  f"the manifest's {icon['src']} is {icon['sizes']}")
+    check(any(icon.get("purpose") == "maskable" for icon in manifest.get("icons", [])),
+          "one of its icons is maskable")
+    page = (folder / "index.html").read_text()
+    for link in ('rel="icon" href="icon.svg"', 'rel="apple-touch-icon" href="apple-touch-icon.png"'):
+        check(link in page, f"the page has {link}")
+    schemes = re.findall(r'name="theme-color" content="#[0-9a-f]{6}" '
+                         r'media="\(prefers-color-scheme: (\w+)\)"', page)
+    check(schemes == ["light", "dark"], f"and a theme colour for light and for dark: {schemes}")
 
 
 {"theme": theme, "ico": ico, "web": web}[sys.argv[1]](sys.argv[2])
