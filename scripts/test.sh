@@ -5,7 +5,7 @@
 #   sanitize   the unit tests under AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz       the fuzzers, for a bounded time each
 #   engine     the suites built with Emscripten and run under Node.js
-#   web        the web page driven in headless Chromium
+#   web        the web page in headless Chromium: keys, touch on phones, axe-core, updates
 #   windows    the Windows program built with mingw-w64 and tested under Wine
 #   packages   the packages built twice, validated, installed, used and removed
 # Usage: test.sh [STAGE...]   (all stages, in this order, when none is named)
@@ -66,8 +66,12 @@ engine() {
 
 web() {
     bash scripts/web.sh build-web-page/dist
+    (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
     /usr/bin/python3 tests/web/end_to_end_test.py build-web-page/dist build-web-page
+    /usr/bin/python3 tests/web/phone_test.py build-web-page/dist build-web-page
     /usr/bin/python3 tests/web/keyboard_test.py build-web-page/dist
+    /usr/bin/python3 tests/web/accessibility_test.py build-web-page/dist
+    /usr/bin/python3 tests/web/update_test.py build-web-page/dist
     /usr/bin/python3 tests/packaging/icons_test.py web build-web-page/dist
 }
 

@@ -1,0 +1,110 @@
+#!/usr/bin/python3
+"""axe-core (from npm, pinned by package-lock.json beside this file) checks the calculator's web
+page with every rule on, the experimental ones and target-size included: at start, after a
+result, with the notice, with the About box, with the window menu open and on the ended page,
+on a desktop (1280 px, light and dark) and on phones (390 and 320 px).
+
+Usage: accessibility_test.py PAGE_FOLDER"""
+import json
+import os
+import sys
+
+from local_browser import emulate_desktop, emulate_phone, url_of
+from page import check, run_in_browser
+from selenium.webdriver.common.keys import Keys
+
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
+                   "axe.min.js")
+RUN_EVERY_RULE = """
+const done = arguments[arguments.length - 1];
+const rules = Object.fromEntries(axe.getRules().map((rule) => [rule.ruleId, { enabled: true }]));
+axe.run(document, { rules, resultTypes: ['violations'] })
+  .then((result) => done(result.violations.map((v) => ({
+      rule: v.id, impact: v.impact,
+      nodes: v.nodes.map((n) => n.target.join(' ') + ': ' + n.failureSummary) }))))
+  .catch((error) => done([{ rule: 'axe failed', impact: 'critical', nodes: [String(error)] }]));
+"""
+
+
+# axe checks the contrast of text; this checks what tells a control from its ground (WCAG's
+# non-text contrast, 3:1): each box's, list's and button's border against the window's face, and
+# the pressed toggle's fill.
+LEAST_NON_TEXT_CONTRAST = """
+const luminance = (colour) => {
+  const [r, g, b] = colour.match(/[\\d.]+/g).slice(0, 3).map((c) => {
+    c = c / 255;
+    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  });
+  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+};
+const ratio = (a, b) => {
+  const [x, y] = [luminance(a), luminance(b)].sort((p, q) => q - p);
+  return (x + 0.05) / (y + 0.05);
+};
+const face = getComputedStyle(document.querySelector('.dialog')).backgroundColor;
+const found = [];
+for (const e of document.querySelectorAll('.client > .edit, .client > .list, .client > .button')) {
+  const style = getComputedStyle(e);
+  found.push([e.id + ' border', ratio(style.borderTopColor, face)]);
+  if (e.getAttribute('aria-pressed') === 'true')
+    found.push([e.id + ' pressed', ratio(style.backgroundColor, face)]);
+}
+return found.sort((a, b) => a[1] - b[1])[0];
+"""
+
+
+def violations(page):
+    page.script(open(AXE).read())
+    return page.driver.execute_async_script(RUN_EVERY_RULE)
+
+
+def states(page):
+    """Brings the page into each state to check, in turn; yields the state's name."""
+    yield "at start"
+    page.keys(Keys.TAB, Keys.TAB, "445", Keys.ENTER)
+    yield "after a result"
+    page.keys(Keys.SHIFT, Keys.TAB, Keys.SHIFT, Keys.TAB, "x", Keys.ENTER)
+    yield "with the notice"
+    page.press("Enter")
+    page.press("F1")
+    yield "with the About box"
+    page.press("Escape")
+    page.press("Shift+F10")
+    yield "with the window menu"
+    page.press("Escape")
+    page.press("Escape")
+    page.wait_for("ended")
+    yield "on the ended page"
+
+
+def run(page, url, setting):
+    page.open(url)
+    what, least = page.script(LEAST_NON_TEXT_CONTRAST)
+    check(least >= 3, f"{setting}: borders and the pressed toggle stand out at least 3:1 "
+                      f"(the least: {what}, {least:.2f}:1)")
+    for state in states(page):
+        found = violations(page)
+        check(not found, f"{setting}, {state}: axe finds "
+                         f"{json.dumps(found, indent=1) if found else 'no violation'}")
+
+
+def run_every_setting(page, server):
+    url = url_of(server)
+    driver = page.driver
+    run(page, url, "1280 px, light")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+        "features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+    run(page, url, "1280 px, dark")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+    for width in (390, 320):
+        emulate_phone(driver, width)
+        run(page, url, f"{width} px")
+    emulate_desktop(driver)
+
+
+def main():
+    run_in_browser(sys.argv[1], run_every_setting,
+                   "axe finds no violation in any state, on a desktop and on phones", 1280, 900)
+
+
+main()
