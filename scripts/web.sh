@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing and builds Vardolin as a web page into dist/web/ (or the folder
-# given): index.html, vardolin.js and vardolin.wasm, the style sheet, the icon, the web app
+# given): index.html, vardolin.js and vardolin.wasm, the style sheet, the icons, the web app
 # manifest and a service worker that keeps them all for use offline. Any static web server
 # serves the folder, for example: python3 -m http.server -d dist/web
 # Usage: web.sh [OUTPUT_DIR]
