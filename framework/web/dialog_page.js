@@ -160,10 +160,16 @@ Module['vardolin'] = (function () {
 
   // A press on what takes no focus (a caption, the window's background, the area outside a modal
   // box) leaves the focus where it was, as on the desktop; a press outside an open menu closes it.
+  // A press on the window's icon while its menu is open only closes the menu, as on Windows.
+  var iconClosedMenu = false;
   document.addEventListener('mousedown', function (e) {
     var target = e.target;
     var win = innermost();
-    if (win && !win.menu.hidden && !win.menu.contains(target)) closeMenu(win);
+    iconClosedMenu = false;
+    if (win && !win.menu.hidden && !win.menu.contains(target)) {
+      closeMenu(win);
+      iconClosedMenu = target.closest('.window-icon') !== null;
+    }
     if (!target.closest('button, input, select, a, [tabindex]')) e.preventDefault();
   }, true);
 
@@ -294,7 +300,10 @@ Module['vardolin'] = (function () {
       button.setAttribute('aria-label', 'Window menu');
       button.setAttribute('aria-haspopup', 'menu');
       button.appendChild(canvas);
-      button.addEventListener('click', function () { post({ window: id, type: 'menu' }); });
+      button.addEventListener('click', function () {
+        if (!iconClosedMenu) post({ window: id, type: 'menu' });
+        iconClosedMenu = false;
+      });
       var title = root.querySelector('.titlebar');
       title.insertBefore(button, title.firstChild);
     },

@@ -101,6 +101,9 @@ def run_phone(page, url, width, pictures):
         page.driver.save_screenshot(os.path.join(pictures, "screenshot-web-phone.png"))
 
     icon = page.driver.find_element(By.CSS_SELECTOR, ".titlebar .window-icon")
+    touch(page, icon)
+    touch(page, icon)
+    check(not page.menu_items(), "a second tap on the title bar's icon closes its menu")
     about_by_touch(page, icon, 0, "a tap on the title bar's icon")
     about_by_touch(page, page.driver.find_element(By.CSS_SELECTOR, ".client"), 0.8,
                    "a long press on the window's background")
