@@ -15,8 +15,9 @@
 // its font size). The framework's dialog manager gives it the keyboard and focus of Windows
 // dialogs; the page adds what is the browser's own:
 // - the close box sends the system command Close;
-// - right-click on the window, the Menu key or Shift+F10 (outside a text box) open the window
-//   menu: Close and what the program appended.
+// - right-click on the window, the Menu key or Shift+F10 (outside a text box), a tap or click on
+//   the window's icon and a long press on its background open the window menu: Close and what
+//   the program appended.
 // The page's script (dialog_page.js) turns DOM events into the queue that the modal loop reads;
 // the loop sleeps while the queue is empty.
 class WebDialogWindow : public DialogWindow {
