@@ -35,13 +35,25 @@ installer_dir=$(realpath --relative-to="$stage" "$installer")
 (cd "$stage" && wixl -a x64 -D Version="$installer_version" -D SourceDir=. \
     -D InstallerDir="$installer_dir" \
     -D ProductCode="$product_code" -o "$msi" "$wxs")
-# What wixl cannot express: the install location is set before the costs are final (wixl puts
-# every custom action after InstallFinalize and makes it deferred), and the registry root HKMU
-# (-1: the user's or the machine's, as the install goes; wixl writes 4).
-msibuild "$msi" \
-    -q "UPDATE CustomAction SET Type = 51 WHERE Action = 'SetInstallLocation'" \
-    -q "UPDATE InstallExecuteSequence SET Sequence = 1001 WHERE Action = 'SetInstallLocation'" \
-    -q "UPDATE Registry SET Root = -1"
+# What wixl cannot express: every custom action here sets a property at once (wixl makes each
+# one deferred and puts it after InstallFinalize); the remembered folder is taken right after
+# the search that reads it, in both sequences, so that an upgrade, a repair and the removal
+# resolve INSTALLDIR to it; the install location is set once the folders are resolved; and the
+# registry root HKMU (-1: the user's or the machine's, as the install goes; wixl writes 4).
+remembered=(RememberUserInstallDir RememberMachineInstallDir)
+queries=(-q "UPDATE CustomAction SET Type = 51"
+         -q "UPDATE InstallExecuteSequence SET Sequence = 1001 WHERE Action = 'SetInstallLocation'"
+         -q "UPDATE Registry SET Root = -1")
+sequence=51
+for action in "${remembered[@]}"; do
+    condition=$(msiinfo export "$msi" InstallExecuteSequence | tr -d '\r' |
+        awk -F '\t' -v action="$action" '$1 == action { print $2 }')
+    queries+=(-q "UPDATE InstallExecuteSequence SET Sequence = $sequence WHERE Action = '$action'"
+              -q "INSERT INTO InstallUISequence (Action, Condition, Sequence)
+                  VALUES ('$action', '$condition', $sequence)")
+    sequence=$((sequence + 1))
+done
+msibuild "$msi" "${queries[@]}"
 # wixl stamps a random package code and the time of the build: the commit's instead.
 known_codes=$(grep -o '[0-9A-F]\{8\}-[0-9A-F-]\{27\}' "$wxs")
 /usr/bin/python3 "$here/pin_msi_summary.py" "$msi" "$package_code" "$SOURCE_DATE_EPOCH" \

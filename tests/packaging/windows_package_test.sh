@@ -55,15 +55,29 @@ grep -qx $'MSIINSTALLPERUSER\t1' <(table Property) || fail "MSIINSTALLPERUSER is
 word_count=$(msiinfo suminfo "$msi" | sed -n 's/^Source: \([0-9]*\).*/\1/p')
 ((word_count & 8)) || fail "the summary asks for administrator rights (word count $word_count)"
 [ -z "$(table Registry | awk -F'\t' '$2 != -1')" ] || fail "registry values outside HKMU"
-# The install location is set while the costs are final and before the files go anywhere.
+# The install location is set while the costs are final and before the files go anywhere; the
+# folder of an earlier install is read back, in both sequences, after the search that finds it
+# and before the folders are resolved.
 sequence() {
-    table InstallExecuteSequence | awk -F'\t' -v action="$1" '$1 == action { print $3 }'
+    table "${2:-InstallExecuteSequence}" | awk -F'\t' -v action="$1" '$1 == action { print $3 }'
 }
-[ "$(table CustomAction | cut -f 1-4)" = $'SetInstallLocation\t51\tARPINSTALLLOCATION\t[INSTALLDIR]' ] ||
+grep -qxF $'SetInstallLocation\t51\tARPINSTALLLOCATION\t[INSTALLDIR]' <(table CustomAction | cut -f 1-4) ||
     fail "the install location is set by '$(table CustomAction)'"
 (($(sequence CostFinalize) < $(sequence SetInstallLocation) &&
     $(sequence SetInstallLocation) < $(sequence InstallValidate))) ||
     fail "the install location is set at $(sequence SetInstallLocation)"
+grep -qxF $'InstallDir\t[INSTALLDIR]\tProgram' <(table Registry | cut -f 4-6) ||
+    fail "the install folder is not written to the registry"
+for context in User Machine; do
+    action=Remember${context}InstallDir
+    grep -qxF "$action"$'\t51\tINSTALLDIR\t['"${context^^}"'INSTALLDIR]' <(table CustomAction | cut -f 1-4) ||
+        fail "$action is '$(table CustomAction | grep "$action")'"
+    for sequence_table in InstallExecuteSequence InstallUISequence; do
+        (($(sequence AppSearch "$sequence_table") < $(sequence "$action" "$sequence_table") &&
+            $(sequence "$action" "$sequence_table") < $(sequence CostFinalize "$sequence_table"))) ||
+            fail "$action runs at '$(sequence "$action" "$sequence_table")' in $sequence_table"
+    done
+done
 
 # The version Apps and features shows: the installer's three fields, a.b.(1000 × c + d).
 version=$(basename "$msi" | sed -n 's/^Vardolin-\([0-9.]*\)-win64\.msi$/\1/p')

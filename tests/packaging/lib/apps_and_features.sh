@@ -1,10 +1,11 @@
 # Sourced by the Windows package tests: what Apps and features lists for Vardolin, read from the
 # uninstall entries in Wine's registry.
 
-# One "name|version|publisher|folder" line for each of Vardolin's entries.
+# One "name|version|publisher|folder" line for each of Vardolin's entries. reg writes to a pipe
+# in the console's code page, 437 in the C.UTF-8 locale that the tests run Wine in.
 vardolin_uninstall_entries() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
-        tr -d '\r' | awk '
+    LC_ALL=C.UTF-8 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s \
+        2>/dev/null | iconv -f CP437 -t UTF-8 | tr -d '\r' | awk '
             function flush() {
                 if (name == "Vardolin") print name "|" version "|" publisher "|" location
                 name = version = publisher = location = ""
