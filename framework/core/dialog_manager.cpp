@@ -82,59 +82,73 @@ void DialogManager::ClickButton(int id) {
     dialog_.SendCommand(id);
 }
 
-bool DialogManager::PressKey(const KeyStroke& stroke) {
+bool DialogManager::TakesKey(const KeyStroke& stroke, int focused) const {
     const bool plain = !stroke.shift && !stroke.alt && !stroke.control;
+    const Control* control = Find(focused);
+    const bool inText = control != nullptr && control->edit;
     switch (stroke.key) {
         case DialogKey::Tab:
-            if (stroke.alt || stroke.control) {
-                return false;
-            }
-            MoveFocus(stroke.shift);
-            return true;
+            return !stroke.alt && !stroke.control;
         case DialogKey::Enter:
-            if (!plain) {
-                return false;
-            }
-            PressEnter();
-            return true;
-        case DialogKey::Space: {
-            const Control* focused = Find(window_.GetFocusedItem());
-            if (!plain || focused == nullptr || !focused->button) {
-                return false;
-            }
-            ClickButton(focused->id);
-            return true;
-        }
         case DialogKey::Escape:
-            if (!plain) {
-                return false;
-            }
-            dialog_.SendCommand(IDCANCEL);
-            return true;
         case DialogKey::F1:
-            if (!plain) {
-                return false;
-            }
-            dialog_.SendCommand(ID_HELP);
-            return true;
+            return plain;
+        case DialogKey::Space:
+            return plain && control != nullptr && control->button;
         case DialogKey::F4:
-            if (!stroke.alt || stroke.shift || stroke.control) {
-                return false;
-            }
-            dialog_.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-            return true;
+            return stroke.alt && !stroke.shift && !stroke.control;
         case DialogKey::F10:
-        case DialogKey::ContextMenu: {
-            const bool menuKey = stroke.key == DialogKey::ContextMenu
-                                     ? plain
-                                     : stroke.shift && !stroke.alt && !stroke.control;
-            const Control* focused = Find(window_.GetFocusedItem());
-            if (!menuKey || (focused != nullptr && focused->edit)) {
-                return false;
-            }
-            window_.OpenWindowMenu();
-            return true;
-        }
+            // Shift+F10 and the Menu key open the window menu, except in a text box, whose own
+            // edit menu they open.
+            return stroke.shift && !stroke.alt && !stroke.control && !inText;
+        case DialogKey::ContextMenu:
+            return plain && !inText;
     }
     return false;
+}
+
+std::vector<KeyStroke> DialogManager::KeysTaken(int focused) const {
+    std::vector<KeyStroke> taken;
+    for (const DialogKey key : kDialogKeys) {
+        for (int modifiers = 0; modifiers < 8; ++modifiers) {
+            const KeyStroke stroke{key, (modifiers & 1) != 0, (modifiers & 2) != 0,
+                                   (modifiers & 4) != 0};
+            if (TakesKey(stroke, focused)) {
+                taken.push_back(stroke);
+            }
+        }
+    }
+    return taken;
+}
+
+bool DialogManager::PressKey(const KeyStroke& stroke) {
+    const int focused = window_.GetFocusedItem();
+    if (!TakesKey(stroke, focused)) {
+        return false;
+    }
+    switch (stroke.key) {
+        case DialogKey::Tab:
+            MoveFocus(stroke.shift);
+            break;
+        case DialogKey::Enter:
+            PressEnter();
+            break;
+        case DialogKey::Space:
+            ClickButton(focused);
+            break;
+        case DialogKey::Escape:
+            dialog_.SendCommand(IDCANCEL);
+            break;
+        case DialogKey::F1:
+            dialog_.SendCommand(ID_HELP);
+            break;
+        case DialogKey::F4:
+            dialog_.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+            break;
+        case DialogKey::F10:
+        case DialogKey::ContextMenu:
+            window_.OpenWindowMenu();
+            break;
+    }
+    return true;
 }

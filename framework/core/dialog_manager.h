@@ -9,6 +9,9 @@ class CDialog;
 
 // The keys a dialog acts on itself; every other key belongs to the focused control.
 enum class DialogKey { Tab, Enter, Space, Escape, F1, F4, F10, ContextMenu };
+inline constexpr DialogKey kDialogKeys[] = {
+    DialogKey::Tab, DialogKey::Enter, DialogKey::Space, DialogKey::Escape,
+    DialogKey::F1,  DialogKey::F4,    DialogKey::F10,   DialogKey::ContextMenu};
 
 // One key press with its modifiers, as a window system reports it to the dialog manager.
 struct KeyStroke {
@@ -39,6 +42,14 @@ public:
     // A key pressed anywhere in the dialog. True when the dialog took it; otherwise it belongs
     // to the focused control.
     bool PressKey(const KeyStroke& stroke);
+
+    // Whether the dialog takes `stroke` while control `focused` has the focus (0: none of its
+    // controls), which PressKey then acts on.
+    bool TakesKey(const KeyStroke& stroke, int focused) const;
+    // Every key with every combination of Shift, Alt and Ctrl that the dialog takes while
+    // control `focused` has the focus: for a window system that must decide before the dialog
+    // runs whether a key is the dialog's or the control's (the web page).
+    std::vector<KeyStroke> KeysTaken(int focused) const;
 
     // A click on button `id` (by mouse, touch or Space).
     void ClickButton(int id);

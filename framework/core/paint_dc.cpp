@@ -1,21 +1,30 @@
 #include "framework/core/paint_dc.h"
 
-CPaintDC::CPaintDC(CWnd* window) : window_(window->GetDialogWindow()) {
-    if (window_ != nullptr) {
-        context_ = window_->BeginPaint();
+namespace {
+
+MinimizedPainting* PaintingOf(const CWnd* window) {
+    DialogWindow* dialogWindow = window->GetDialogWindow();
+    return dialogWindow != nullptr ? dialogWindow->Painting() : nullptr;
+}
+
+}  // namespace
+
+CPaintDC::CPaintDC(CWnd* window) : painting_(PaintingOf(window)) {
+    if (painting_ != nullptr) {
+        context_ = painting_->BeginPaint();
     }
 }
 
 CPaintDC::~CPaintDC() {
-    if (window_ != nullptr) {
-        window_->EndPaint(context_);
+    if (painting_ != nullptr) {
+        painting_->EndPaint(context_);
     }
 }
 
 BOOL CPaintDC::DrawIcon(int x, int y, HICON icon) {
-    if (window_ == nullptr || icon == nullptr) {
+    if (painting_ == nullptr || icon == nullptr) {
         return FALSE;
     }
-    window_->DrawIcon(context_, x, y, icon);
+    painting_->DrawIcon(context_, x, y, icon);
     return TRUE;
 }

@@ -9,7 +9,8 @@ struct CRect : RECT {
     int Height() const { return bottom - top; }
 };
 
-// Drawing on a window while it handles WM_PAINT, from construction to destruction.
+// Drawing on a window while it handles WM_PAINT, from construction to destruction; it draws
+// nothing where the window system shows no minimised client area.
 class CPaintDC {
 public:
     explicit CPaintDC(CWnd* window);
@@ -23,6 +24,6 @@ public:
     WPARAM GetSafeHdc() const { return context_; }
 
 private:
-    DialogWindow* window_;
+    MinimizedPainting* painting_;
     WPARAM context_ = 0;
 };

@@ -2,19 +2,21 @@
 
 #include <cstdio>
 
-#include "framework/core/wnd.h"
+#include "framework/core/icon.h"
 
 namespace {
 
 WindowSystem* currentWindowSystem = nullptr;
 int failuresReported = 0;
 
-constexpr UINT kRestore = 0xF120;
-
 }  // namespace
 
 WindowSystem* AfxGetWindowSystem() {
     return currentWindowSystem;
+}
+
+HICON WindowSystem::LoadProgramIcon(std::uint16_t id) {
+    return LoadIconFromProgramResources(id);
 }
 
 void WindowSystem::ShowError(const std::string& text) {
@@ -41,20 +43,4 @@ ScopedWindowSystem::ScopedWindowSystem(WindowSystem& windowSystem)
 
 ScopedWindowSystem::~ScopedWindowSystem() {
     currentWindowSystem = previous_;
-}
-
-void HandleSystemCommandByDefault(CWnd& dialog, DialogWindow& window, WPARAM command) {
-    switch (command & 0xFFF0) {
-        case SC_CLOSE:
-            dialog.SendCommand(IDCANCEL);
-            break;
-        case SC_MINIMIZE:
-            window.ShowMinimized(true);
-            break;
-        case kRestore:
-            window.ShowMinimized(false);
-            break;
-        default:
-            break;
-    }
 }

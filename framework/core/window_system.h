@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "framework/core/win_types.h"
@@ -7,6 +8,20 @@
 class CDialog;
 class CWnd;
 struct DialogTemplate;
+
+// Painting a minimised window's client area, which only some window systems show (USER32; the
+// in-memory window keeps what was drawn): the client area, the device context as a message
+// parameter for one paint, drawing into it, and its end.
+class MinimizedPainting {
+public:
+    virtual RECT GetClientRect() const = 0;
+    virtual WPARAM BeginPaint() = 0;
+    virtual void DrawIcon(WPARAM context, int x, int y, HICON icon) = 0;
+    virtual void EndPaint(WPARAM context) = 0;
+
+protected:
+    ~MinimizedPainting() = default;
+};
 
 // A running dialog's window as the framework sees it: what the framework asks of the window
 // system while a dialog is shown. Control ids are those of the dialog template.
@@ -63,14 +78,9 @@ public:
     // Minimises the window, or shows it as it was before.
     virtual void ShowMinimized(bool minimized) = 0;
 
-    // The client area, origin at its top left.
-    virtual RECT GetClientRect() const = 0;
-
-    // A paint of the window while it handles WM_PAINT: the device context as a message
-    // parameter, drawing into it, and its end.
-    virtual WPARAM BeginPaint() = 0;
-    virtual void DrawIcon(WPARAM context, int x, int y, HICON icon) = 0;
-    virtual void EndPaint(WPARAM context) = 0;
+    // Painting into the window while it is minimised, where the window system shows a minimised
+    // window's client area; null where it shows none.
+    virtual MinimizedPainting* Painting() { return nullptr; }
 };
 
 // Shows dialogs: one implementation per window system.
@@ -83,6 +93,10 @@ public:
     // and returns the result given to EndDialog.
     virtual INT_PTR RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                    DialogWindow* owner) = 0;
+
+    // Icon group `id` of the program at the large icon size (32 x 32), kept for the life of the
+    // program; null when there is none. By default made from the program's resource image.
+    virtual HICON LoadProgramIcon(std::uint16_t id);
 
     // Tells the user that the program cannot go on: one line on the standard error stream, and
     // where the platform shows no console, a message box too.
@@ -112,7 +126,3 @@ public:
 private:
     WindowSystem* previous_;
 };
-
-// What a window system without a dialog manager of its own does with a system command that the
-// dialog leaves to it: Close cancels the dialog, Minimize and Restore change how it shows.
-void HandleSystemCommandByDefault(CWnd& dialog, DialogWindow& window, WPARAM command);

@@ -63,8 +63,9 @@ void CWnd::SetIcon(HICON icon, BOOL bigIcon) {
 }
 
 void CWnd::GetClientRect(RECT* rect) const {
-    const DialogWindow* window = GetDialogWindow();
-    *rect = window != nullptr ? window->GetClientRect() : RECT{0, 0, 0, 0};
+    DialogWindow* window = GetDialogWindow();
+    MinimizedPainting* painting = window != nullptr ? window->Painting() : nullptr;
+    *rect = painting != nullptr ? painting->GetClientRect() : RECT{0, 0, 0, 0};
 }
 
 BOOL CWnd::IsIconic() const {

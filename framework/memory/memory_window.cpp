@@ -1,7 +1,7 @@
 #include "framework/memory/memory_window.h"
 
 MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
-    : dialog_(dialog), caption_(dialogTemplate.caption), manager_(dialog, *this, dialogTemplate) {
+    : ManagedDialogWindow(dialog, dialogTemplate), caption_(dialogTemplate.caption) {
     for (const DialogControl& source : dialogTemplate.controls) {
         if (source.id == -1) {
             continue;
@@ -14,13 +14,7 @@ MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& di
         control.visible = (source.style & template_style::Visible) != 0;
         controls_.emplace(source.id, std::move(control));
     }
-    if (dialog_.InitializeWindow(*this)) {
-        manager_.SetInitialFocus();
-    }
-}
-
-MemoryDialogWindow::~MemoryDialogWindow() {
-    dialog_.DetachWindow();
+    Initialize();
 }
 
 MemoryDialogWindow::Control* MemoryDialogWindow::FindControl(int id) {
@@ -31,12 +25,6 @@ MemoryDialogWindow::Control* MemoryDialogWindow::FindControl(int id) {
 const MemoryDialogWindow::Control* MemoryDialogWindow::Find(int id) const {
     const auto found = controls_.find(id);
     return found != controls_.end() ? &found->second : nullptr;
-}
-
-MemoryDialogWindow::Control* MemoryDialogWindow::FindList(int id) {
-    Control* control = FindControl(id);
-    return control != nullptr && control->source.IsClass(ControlClass::ComboBox) ? control
-                                                                                 : nullptr;
 }
 
 bool MemoryDialogWindow::Type(int id, const std::string& text) {
@@ -60,7 +48,7 @@ void MemoryDialogWindow::Click(int id) {
         control != nullptr && control->enabled && control->source.IsTabStop()) {
         FocusItem(id, false);
     }
-    manager_.ClickButton(id);
+    manager().ClickButton(id);
 }
 
 void MemoryDialogWindow::Choose(int id, int index) {
@@ -71,13 +59,13 @@ void MemoryDialogWindow::Choose(int id, int index) {
 
 void MemoryDialogWindow::Press(DialogKey key, bool shift, bool alt) {
     if (enabled_) {
-        manager_.PressKey({key, shift, alt, false});
+        manager().PressKey({key, shift, alt, false});
     }
 }
 
 void MemoryDialogWindow::ChooseSystemMenu(UINT_PTR id) {
     if (enabled_) {
-        dialog_.SendMessage(WM_SYSCOMMAND, id);
+        dialog().SendMessage(WM_SYSCOMMAND, id);
     }
 }
 
@@ -152,35 +140,26 @@ void MemoryDialogWindow::SetCheck(int id, int state) {
     }
 }
 
-int MemoryDialogWindow::GetCurSel(int id) const {
-    const Control* control = Find(id);
-    return control != nullptr ? control->selection : CB_ERR;
+int MemoryDialogWindow::ListCount(int id) const {
+    return static_cast<int>(Find(id)->entries.size());
 }
 
-int MemoryDialogWindow::SetCurSel(int id, int index) {
-    Control* list = FindList(id);
-    if (list == nullptr) {
-        return CB_ERR;
-    }
-    const bool inList = index >= 0 && static_cast<std::size_t>(index) < list->entries.size();
-    list->selection = inList ? index : CB_ERR;
-    return list->selection;
+int MemoryDialogWindow::ListSelection(int id) const {
+    return Find(id)->selection;
 }
 
-void MemoryDialogWindow::ResetContent(int id) {
-    if (Control* list = FindList(id)) {
-        list->entries.clear();
-        list->selection = CB_ERR;
-    }
+void MemoryDialogWindow::SelectListEntry(int id, int index) {
+    FindControl(id)->selection = index;
 }
 
-int MemoryDialogWindow::AddString(int id, const std::string& text) {
-    Control* list = FindList(id);
-    if (list == nullptr) {
-        return CB_ERR;
-    }
-    list->entries.push_back(text);
-    return static_cast<int>(list->entries.size()) - 1;
+void MemoryDialogWindow::AppendListEntry(int id, const std::string& text) {
+    FindControl(id)->entries.push_back(text);
+}
+
+void MemoryDialogWindow::ClearList(int id) {
+    Control* list = FindControl(id);
+    list->entries.clear();
+    list->selection = CB_ERR;
 }
 
 void MemoryDialogWindow::ShowNotice(const std::string& text) {
@@ -192,10 +171,6 @@ void MemoryDialogWindow::ShowNotice(const std::string& text) {
     notices_.push_back(text);
 }
 
-void MemoryDialogWindow::EndDialog(int result) {
-    result_ = result;
-}
-
 void MemoryDialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) {
     systemMenu_.push_back({flags, id, text});
 }
@@ -204,12 +179,9 @@ void MemoryDialogWindow::SetIcon(HICON icon, WPARAM size) {
     (size == ICON_BIG ? bigIcon_ : smallIcon_) = icon;
 }
 
-LRESULT MemoryDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM) {
+LRESULT MemoryDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) {
     defaultHandled_.push_back(message);
-    if (message == WM_SYSCOMMAND) {
-        HandleSystemCommandByDefault(dialog_, *this, wParam);
-    }
-    return 0;
+    return ManagedDialogWindow::HandleByDefault(message, wParam, lParam);
 }
 
 INT_PTR MemoryWindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate& dialogTemplate,

@@ -8,14 +8,12 @@
 #include <vector>
 
 #include "framework/core/dialog.h"
-#include "framework/core/dialog_manager.h"
-#include "framework/core/window_system.h"
-#include "framework/resources/dialog_template.h"
+#include "framework/core/managed_dialog_window.h"
 
 // A dialog's window held as plain values: for tests, and for running a form without any window
 // system. It plays both sides: the window system the dialog talks to, and the user's actions
 // (typing, clicking, pressing Enter or Escape), delivered as the platform delivers them.
-class MemoryDialogWindow : public DialogWindow {
+class MemoryDialogWindow : public ManagedDialogWindow, public MinimizedPainting {
 public:
     // One control as the user sees it.
     struct Control {
@@ -37,7 +35,6 @@ public:
 
     // Builds the controls from the template and initialises the dialog.
     MemoryDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
-    ~MemoryDialogWindow() override;
 
     // --- The user's side; a window disabled under a modal box takes none of it ---
     // Replaces the text of an edit box, as typing does, and leaves the caret at its end; the box
@@ -64,11 +61,11 @@ public:
     const std::string& caption() const { return caption_; }
     const Control* Find(int id) const;
     std::string Text(int id) const { return GetItemText(id); }
-    bool ended() const { return result_.has_value(); }
+    bool ended() const { return endResult().has_value(); }
     // False while a modal box owned by this window is open.
     bool enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
-    int result() const { return result_.value_or(-1); }
+    int result() const { return endResult().value_or(-1); }
     int focus() const { return focus_; }
     // The selected part of the focused box's text, as [start, end).
     std::pair<std::size_t, std::size_t> selection() const { return selectedText_; }
@@ -94,24 +91,21 @@ public:
     void SetItemText(int id, const std::string& text) override;
     int GetCheck(int id) const override;
     void SetCheck(int id, int state) override;
-    int GetCurSel(int id) const override;
-    int SetCurSel(int id, int index) override;
-    void ResetContent(int id) override;
-    int AddString(int id, const std::string& text) override;
     int GetFocusedItem() const override { return focus_; }
     void FocusItem(int id, bool selectText) override;
     bool IsWholeTextSelected(int id) const override;
     bool IsItemEnabled(int id) const override;
     bool IsItemVisible(int id) const override;
     void ShowNotice(const std::string& text) override;
-    void EndDialog(int result) override;
-    bool HasSystemMenu() const override { return true; }
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
     void OpenWindowMenu() override { ++windowMenuOpened_; }
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return iconic_; }
     void ShowMinimized(bool minimized) override { iconic_ = minimized; }
+    MinimizedPainting* Painting() override { return this; }
+
+    // --- MinimizedPainting ---
     RECT GetClientRect() const override { return clientRect_; }
     WPARAM BeginPaint() override { return ++paints_; }
     void DrawIcon(WPARAM, int x, int y, HICON icon) override {
@@ -119,15 +113,19 @@ public:
     }
     void EndPaint(WPARAM) override {}
 
+protected:
+    // --- ManagedDialogWindow ---
+    int ListCount(int id) const override;
+    int ListSelection(int id) const override;
+    void SelectListEntry(int id, int index) override;
+    void AppendListEntry(int id, const std::string& text) override;
+    void ClearList(int id) override;
+
 private:
     Control* FindControl(int id);
-    Control* FindList(int id);
 
-    CDialog& dialog_;
     std::string caption_;
     std::map<int, Control> controls_;
-    DialogManager manager_;
-    std::optional<int> result_;
     int focus_ = 0;
     std::pair<std::size_t, std::size_t> selectedText_{0, 0};
     std::vector<std::string> notices_;

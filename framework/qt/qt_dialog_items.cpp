@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 
 #include "framework/qt/qt_dialog_window.h"
 #include "framework/qt/qt_icon.h"
@@ -59,37 +58,28 @@ void QtDialogWindow::SetCheck(int id, int state) {
     }
 }
 
-int QtDialogWindow::GetCurSel(int id) const {
-    auto* combo = qobject_cast<QComboBox*>(Control(id));
-    return combo != nullptr ? combo->currentIndex() : CB_ERR;
+int QtDialogWindow::ListCount(int id) const {
+    return qobject_cast<QComboBox*>(Control(id))->count();
 }
 
-int QtDialogWindow::SetCurSel(int id, int index) {
-    auto* combo = qobject_cast<QComboBox*>(Control(id));
-    if (combo == nullptr) {
-        return CB_ERR;
-    }
-    const bool inList = index >= 0 && index < combo->count();
-    combo->setCurrentIndex(inList ? index : -1);
-    return inList ? index : CB_ERR;
+int QtDialogWindow::ListSelection(int id) const {
+    return qobject_cast<QComboBox*>(Control(id))->currentIndex();
 }
 
-void QtDialogWindow::ResetContent(int id) {
-    if (auto* combo = qobject_cast<QComboBox*>(Control(id))) {
-        combo->clear();
-    }
+void QtDialogWindow::SelectListEntry(int id, int index) {
+    qobject_cast<QComboBox*>(Control(id))->setCurrentIndex(index);
 }
 
-int QtDialogWindow::AddString(int id, const std::string& text) {
+void QtDialogWindow::AppendListEntry(int id, const std::string& text) {
+    // Qt would select the first entry of an empty list.
     auto* combo = qobject_cast<QComboBox*>(Control(id));
-    if (combo == nullptr) {
-        return CB_ERR;
-    }
-    // Adding to a list selects nothing: Qt would select the first entry of an empty list.
     const int selected = combo->currentIndex();
     combo->addItem(QString::fromStdString(text));
     combo->setCurrentIndex(selected);
-    return combo->count() - 1;
+}
+
+void QtDialogWindow::ClearList(int id) {
+    qobject_cast<QComboBox*>(Control(id))->clear();
 }
 
 int QtDialogWindow::GetFocusedItem() const {
@@ -142,7 +132,7 @@ void QtDialogWindow::ShowNotice(const std::string& text) {
 }
 
 void QtDialogWindow::EndDialog(int result) {
-    endResult_ = result;
+    ManagedDialogWindow::EndDialog(result);
     done(result);
 }
 
@@ -158,28 +148,10 @@ void QtDialogWindow::SetIcon(HICON icon, WPARAM) {
     setWindowIcon(QIcon(PixmapFromIcon(icon)));
 }
 
-LRESULT QtDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SYSCOMMAND) {
-        HandleSystemCommandByDefault(dialog_, *this, wParam);
-    }
-    return 0;
-}
-
 void QtDialogWindow::ShowMinimized(bool minimized) {
     if (minimized) {
         showMinimized();
     } else {
         showNormal();
-    }
-}
-
-RECT QtDialogWindow::GetClientRect() const {
-    return {0, 0, width(), height()};
-}
-
-void QtDialogWindow::DrawIcon(WPARAM context, int x, int y, HICON icon) {
-    // The context is the painter of the paint event under way, if any.
-    if (auto* painter = reinterpret_cast<QPainter*>(context)) {
-        painter->drawPixmap(x, y, PixmapFromIcon(icon));
     }
 }

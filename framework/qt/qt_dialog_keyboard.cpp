@@ -47,7 +47,7 @@ bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     const Qt::KeyboardModifiers modifiers = press->modifiers();
     // Qt reports Shift+Tab as Backtab, with or without the Shift modifier.
     const bool shift = (modifiers & Qt::ShiftModifier) || press->key() == Qt::Key_Backtab;
-    return manager_.PressKey(
+    return manager().PressKey(
         {*key, shift, (modifiers & Qt::AltModifier) != 0, (modifiers & Qt::ControlModifier) != 0});
 }
 
@@ -66,7 +66,7 @@ void QtDialogWindow::OpenWindowMenu() {
 }
 
 void QtDialogWindow::ExecWindowMenu(const QPoint& position) {
-    if (!hasSystemMenu_) {
+    if (!HasSystemMenu()) {
         return;
     }
     if (const QAction* chosen = windowMenu_.exec(position)) {

@@ -3,12 +3,10 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
-#include "framework/core/resource_module.h"
-#include "framework/resources/captions.h"
+#include "framework/core/accessible_names.h"
 
 namespace {
 
@@ -33,9 +31,7 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& dialogTemplate, bool owned) {
 QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                QWidget* owner)
     : QDialog(owner, FlagsFor(dialogTemplate, owner != nullptr)),
-      dialog_(dialog),
-      manager_(dialog, *this, dialogTemplate),
-      hasSystemMenu_(dialogTemplate.style & SysMenu) {
+      ManagedDialogWindow(dialog, dialogTemplate) {
     setWindowTitle(QString::fromStdString(dialogTemplate.caption));
     setFont(TemplateFont(dialogTemplate.pointSize, dialogTemplate.weight, dialogTemplate.italic));
     const DialogBaseUnits units = DialogBaseUnits::Of(font());
@@ -52,39 +48,28 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
         if (auto* button = qobject_cast<QAbstractButton*>(built.widget)) {
             const int id = control.id;
             connect(button, &QAbstractButton::clicked, this,
-                    [this, id] { manager_.ClickButton(id); });
+                    [this, id] { manager().ClickButton(id); });
         }
     }
     installEventFilter(this);
-    NameBoxesAfterTheirCaptions(dialogTemplate, widgets);
+    NameForScreenReaders(dialogTemplate, widgets);
     BuildWindowMenu(dialogTemplate);
 }
 
-QtDialogWindow::~QtDialogWindow() {
-    dialog_.DetachWindow();
-}
-
-void QtDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate,
-                                                 const std::vector<QWidget*>& widgets) {
-    // A screen reader names a box after its caption: through the name, and through the
-    // caption's "label for" relation, which is how it names a list. The program's strings say
-    // more about a control, where its name alone would not tell two apart.
-    const auto& controls = dialogTemplate.controls;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const DialogControl& control = controls[i];
-        if (const auto description = DescriptionOf(control)) {
-            widgets[i]->setAccessibleDescription(QString::fromStdString(*description));
+void QtDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate,
+                                          const std::vector<QWidget*>& widgets) {
+    for (const AccessibleControl& control : AccessibleControlsOf(dialogTemplate)) {
+        QWidget* widget = widgets[control.index];
+        if (!control.description.empty()) {
+            widget->setAccessibleDescription(QString::fromStdString(control.description));
         }
-        if (!control.IsClass(ControlClass::Edit) && !control.IsClass(ControlClass::ComboBox)) {
-            continue;
+        if (!control.name.empty()) {
+            widget->setAccessibleName(QString::fromStdString(control.name));
         }
-        if (const DialogControl* caption = CaptionControlOf(dialogTemplate, control)) {
-            const auto index = static_cast<std::size_t>(caption - controls.data());
-            widgets[i]->setAccessibleName(
-                QString::fromStdString(CaptionOf(dialogTemplate, control)));
-            if (auto* label = qobject_cast<QLabel*>(widgets[index])) {
-                label->setBuddy(widgets[i]);
-            }
+        // The caption's "label for" relation is how a screen reader names a list.
+        if (auto* label =
+                control.caption ? qobject_cast<QLabel*>(widgets[*control.caption]) : nullptr) {
+            label->setBuddy(widget);
         }
     }
 }
@@ -93,7 +78,7 @@ void QtDialogWindow::BuildWindowMenu(const DialogTemplate& dialogTemplate) {
     if (dialogTemplate.style & MinimizeBox) {
         windowMenu_.addAction(tr("Minimize"))->setData(SC_MINIMIZE);
     }
-    if (hasSystemMenu_) {
+    if (HasSystemMenu()) {
         windowMenu_.addAction(tr("Close"))->setData(SC_CLOSE);
     }
 }
@@ -137,23 +122,13 @@ void QtDialogWindow::CentreOnceFramed(int triesLeft) {
 
 int QtDialogWindow::RunModal() {
     PlaceOnScreen();
-    if (dialog_.InitializeWindow(*this)) {
-        manager_.SetInitialFocus();
-    }
-    if (endResult_) {
-        return *endResult_;
+    Initialize();
+    if (endResult()) {
+        return *endResult();
     }
     return exec();
 }
 
 void QtDialogWindow::SendSysCommand(UINT id) {
-    dialog_.SendMessage(WM_SYSCOMMAND, id);
-}
-
-void QtDialogWindow::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter_ = &painter;
-    dialog_.SendMessage(WM_PAINT);
-    painter_ = nullptr;
+    dialog().SendMessage(WM_SYSCOMMAND, id);
 }

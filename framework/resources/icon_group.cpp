@@ -91,7 +91,8 @@ std::optional<IconImage> DecodeIconImage(std::span<const std::byte> bytes) {
     return icon;
 }
 
-std::optional<IconImage> FindIconImage(const ResourceImage& image, std::uint16_t id, int size) {
+std::optional<std::span<const std::byte>> FindIconResource(const ResourceImage& image,
+                                                           std::uint16_t id, int size) {
     const auto group = image.Find(ResourceType::GroupIcon, id);
     if (!group) {
         return std::nullopt;
@@ -118,6 +119,10 @@ std::optional<IconImage> FindIconImage(const ResourceImage& image, std::uint16_t
     if (!chosen) {
         return std::nullopt;
     }
-    const auto data = image.Find(ResourceType::Icon, *chosen);
+    return image.Find(ResourceType::Icon, *chosen);
+}
+
+std::optional<IconImage> FindIconImage(const ResourceImage& image, std::uint16_t id, int size) {
+    const auto data = FindIconResource(image, id, size);
     return data ? DecodeIconImage(*data) : std::nullopt;
 }

@@ -20,5 +20,10 @@ inline constexpr int kLargeIconSize = 32;
 // Decodes one icon image resource (a device-independent bitmap with its transparency mask).
 std::optional<IconImage> DecodeIconImage(std::span<const std::byte> bytes);
 
+// The icon image resource (RT_ICON) of icon group `id` whose size is `size` × `size`, or the
+// group's first image.
+std::optional<std::span<const std::byte>> FindIconResource(const ResourceImage& image,
+                                                           std::uint16_t id, int size);
+
 // The image of icon group `id` whose size is `size` × `size`, or the group's first image.
 std::optional<IconImage> FindIconImage(const ResourceImage& image, std::uint16_t id, int size);

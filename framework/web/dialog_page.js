@@ -117,7 +117,7 @@ Module['vardolin'] = (function () {
   function menuKey(win, e) {
     var items = menuItems(win.menu);
     var at = items.indexOf(document.activeElement);
-    var next = -1;
+    var next;
     switch (e.key) {
       case 'ArrowDown': next = (at + 1) % items.length; break;
       case 'ArrowUp': next = (at + items.length - 1) % items.length; break;
@@ -148,14 +148,15 @@ Module['vardolin'] = (function () {
     var win = innermost();
     if (!win) return;
     if (!win.menu.hidden && menuKey(win, e)) return;
-    var key = e.key;
-    var inText = e.target.tagName === 'INPUT';
-    var take = key === 'Tab' || key === 'Enter' || key === 'Escape' || key === 'F1';
-    if (key === 'ContextMenu' || (key === 'F10' && e.shiftKey)) take = !inText;
-    if (!take) return;
+    // The dialog manager published which keys it takes with the focus on each control of the
+    // window, and with the focus elsewhere (on the window itself).
+    var holder = e.target.closest ? e.target.closest('[data-dialog-keys]') : null;
+    if (!holder || !win.root.contains(holder)) holder = win.root;
+    var stroke = (e.ctrlKey ? 'Ctrl+' : '') + (e.altKey ? 'Alt+' : '') + (e.shiftKey ? 'Shift+' : '') + e.key;
+    if (holder.dataset.dialogKeys.split('\t').indexOf(stroke) < 0) return;
     e.preventDefault();
     e.stopPropagation();
-    post({ window: win.id, type: 'key', key: key, shift: e.shiftKey, alt: e.altKey, ctrl: e.ctrlKey });
+    post({ window: win.id, type: 'key', key: e.key, shift: e.shiftKey, alt: e.altKey, ctrl: e.ctrlKey });
   }, true);
 
   // A press on what takes no focus (a caption, the window's background, the area outside a modal

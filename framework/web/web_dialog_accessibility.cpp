@@ -1,25 +1,24 @@
-// What screen readers read of a dialog in the page: every box named after its caption, and a
-// description of any control where the program's strings have one.
-#include "framework/core/resource_module.h"
-#include "framework/resources/captions.h"
+// What screen readers read of a dialog in the page: the accessible names and descriptions of
+// its controls.
+#include "framework/core/accessible_names.h"
 #include "framework/web/web_dialog_window.h"
 
 using emscripten::val;
 
-void WebDialogWindow::NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate) {
-    for (auto& entry : controls_) {
-        Control& control = entry.second;
-        const DialogControl& source = control.source;
-        if (const auto description = DescriptionOf(source)) {
-            control.element.call<void>("setAttribute", val("aria-description"), val(*description));
-            control.element.set("title", *description);
-        }
-        if (!source.IsClass(ControlClass::Edit) && !source.IsClass(ControlClass::ComboBox)) {
+void WebDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate) {
+    for (const AccessibleControl& control : AccessibleControlsOf(dialogTemplate)) {
+        const int id = dialogTemplate.controls[control.index].id;
+        const Control* built = id != -1 ? Find(id) : nullptr;
+        if (built == nullptr) {
             continue;
         }
-        const std::string caption = CaptionOf(dialogTemplate, source);
-        if (!caption.empty()) {
-            control.element.call<void>("setAttribute", val("aria-label"), val(caption));
+        if (!control.description.empty()) {
+            built->element.call<void>("setAttribute", val("aria-description"),
+                                      val(control.description));
+            built->element.set("title", control.description);
+        }
+        if (!control.name.empty()) {
+            built->element.call<void>("setAttribute", val("aria-label"), val(control.name));
         }
     }
 }

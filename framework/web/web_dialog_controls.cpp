@@ -87,12 +87,6 @@ const WebDialogWindow::Control* WebDialogWindow::Find(int id) const {
     return found != controls_.end() ? &found->second : nullptr;
 }
 
-const WebDialogWindow::Control* WebDialogWindow::FindList(int id) const {
-    const Control* control = Find(id);
-    return control != nullptr && control->source.IsClass(ControlClass::ComboBox) ? control
-                                                                                 : nullptr;
-}
-
 int WebDialogWindow::GetFocusedItem() const {
     const val active = Document()["activeElement"];
     for (const auto& [id, control] : controls_) {
@@ -180,38 +174,30 @@ void WebDialogWindow::SetCheck(int id, int state) {
     }
 }
 
-int WebDialogWindow::GetCurSel(int id) const {
-    const Control* list = FindList(id);
-    return list != nullptr ? list->element["selectedIndex"].as<int>() : CB_ERR;
+int WebDialogWindow::ListCount(int id) const {
+    return Find(id)->element["options"]["length"].as<int>();
 }
 
-int WebDialogWindow::SetCurSel(int id, int index) {
-    const Control* list = FindList(id);
-    if (list == nullptr) {
-        return CB_ERR;
-    }
-    const bool inList = index >= 0 && index < list->element["options"]["length"].as<int>();
-    list->element.set("selectedIndex", inList ? index : -1);
-    return inList ? index : CB_ERR;
+int WebDialogWindow::ListSelection(int id) const {
+    return Find(id)->element["selectedIndex"].as<int>();
 }
 
-void WebDialogWindow::ResetContent(int id) {
-    if (const Control* list = FindList(id)) {
-        list->element.set("innerHTML", std::string());
-        list->element.set("selectedIndex", -1);
-    }
+void WebDialogWindow::SelectListEntry(int id, int index) {
+    Find(id)->element.set("selectedIndex", index);
 }
 
-int WebDialogWindow::AddString(int id, const std::string& text) {
-    const Control* list = FindList(id);
-    if (list == nullptr) {
-        return CB_ERR;
-    }
-    // Adding to a list selects nothing, as on Windows; the browser would select the first.
-    const int selected = list->element["selectedIndex"].as<int>();
+void WebDialogWindow::AppendListEntry(int id, const std::string& text) {
+    // The browser would select the first entry of an empty list.
+    val list = Find(id)->element;
+    const int selected = list["selectedIndex"].as<int>();
     val option = Document().call<val>("createElement", val("option"));
     option.set("textContent", text);
-    list->element.call<void>("appendChild", option);
-    list->element.set("selectedIndex", selected);
-    return list->element["options"]["length"].as<int>() - 1;
+    list.call<void>("appendChild", option);
+    list.set("selectedIndex", selected);
+}
+
+void WebDialogWindow::ClearList(int id) {
+    val list = Find(id)->element;
+    list.set("innerHTML", std::string());
+    list.set("selectedIndex", -1);
 }

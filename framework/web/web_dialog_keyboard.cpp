@@ -1,5 +1,6 @@
-// The events of a dialog in the page: the page's queue read one event at a time, clicks to the
-// dialog manager and the window menu, keys to the dialog manager.
+// The events of a dialog in the page: the keys the dialog takes published to the page, the
+// page's queue read one event at a time, clicks to the dialog manager and the window menu, keys
+// to the dialog manager.
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -12,18 +13,15 @@ using emscripten::val;
 namespace {
 
 // The browser's names of the keys a dialog acts on.
-constexpr std::pair<std::string_view, DialogKey> kDialogKeys[] = {
-    {"Tab", DialogKey::Tab},
-    {"Enter", DialogKey::Enter},
-    {" ", DialogKey::Space},
-    {"Escape", DialogKey::Escape},
-    {"F1", DialogKey::F1},
-    {"F10", DialogKey::F10},
-    {"ContextMenu", DialogKey::ContextMenu},
+constexpr std::pair<std::string_view, DialogKey> kBrowserKeyNames[] = {
+    {"Tab", DialogKey::Tab}, {"Enter", DialogKey::Enter},
+    {" ", DialogKey::Space}, {"Escape", DialogKey::Escape},
+    {"F1", DialogKey::F1},   {"F4", DialogKey::F4},
+    {"F10", DialogKey::F10}, {"ContextMenu", DialogKey::ContextMenu},
 };
 
 std::optional<DialogKey> DialogKeyOf(const std::string& key) {
-    for (const auto& [name, dialogKey] : kDialogKeys) {
+    for (const auto& [name, dialogKey] : kBrowserKeyNames) {
         if (key == name) {
             return dialogKey;
         }
@@ -31,7 +29,40 @@ std::optional<DialogKey> DialogKeyOf(const std::string& key) {
     return std::nullopt;
 }
 
+// A stroke as the page's script names a key event: "Ctrl+", "Alt+" and "Shift+" in that order
+// before the browser's name of the key ("Shift+Tab", "Alt+F4").
+std::string StrokeName(const KeyStroke& stroke) {
+    std::string name = stroke.control ? "Ctrl+" : "";
+    name += stroke.alt ? "Alt+" : "";
+    name += stroke.shift ? "Shift+" : "";
+    for (const auto& [browserName, dialogKey] : kBrowserKeyNames) {
+        if (dialogKey == stroke.key) {
+            name += browserName;
+        }
+    }
+    return name;
+}
+
+// The strokes the dialog takes while control `focused` has the focus, as one string of names
+// with a tab between them (a space is a key's name).
+std::string KeysTakenText(const DialogManager& manager, int focused) {
+    std::string text;
+    for (const KeyStroke& stroke : manager.KeysTaken(focused)) {
+        text += (text.empty() ? "" : "\t") + StrokeName(stroke);
+    }
+    return text;
+}
+
 }  // namespace
+
+void WebDialogWindow::PublishKeysTaken() {
+    // The page must decide when a key comes whether it is the dialog's, before the program reads
+    // it: the dialog manager's answers for each control, and for a focus on none of them.
+    root_["dataset"].set("dialogKeys", KeysTakenText(manager(), 0));
+    for (const auto& [id, control] : controls_) {
+        control.element["dataset"].set("dialogKeys", KeysTakenText(manager(), id));
+    }
+}
 
 val WebDialogWindow::NextEvent() {
     while (true) {
@@ -46,10 +77,10 @@ val WebDialogWindow::NextEvent() {
 void WebDialogWindow::Dispatch(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "click") {
-        manager_.ClickButton(event["id"].as<int>());
+        manager().ClickButton(event["id"].as<int>());
     } else if (type == "syscommand") {
         web_page::Script().call<void>("closeMenu", menu_);
-        dialog_.SendMessage(WM_SYSCOMMAND, event["id"].as<unsigned>());
+        dialog().SendMessage(WM_SYSCOMMAND, event["id"].as<unsigned>());
     } else if (type == "menu") {
         OpenWindowMenu();
     } else if (type == "key") {
@@ -59,7 +90,7 @@ void WebDialogWindow::Dispatch(const val& event) {
 
 void WebDialogWindow::PressKey(const val& event) {
     if (const auto key = DialogKeyOf(event["key"].as<std::string>())) {
-        manager_.PressKey(
+        manager().PressKey(
             {*key, event["shift"].as<bool>(), event["alt"].as<bool>(), event["ctrl"].as<bool>()});
     }
 }

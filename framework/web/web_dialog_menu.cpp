@@ -11,7 +11,7 @@ void WebDialogWindow::BuildWindowMenu() {
     menu_.call<void>("setAttribute", val("role"), val("menu"));
     menu_.set("hidden", true);
     root_.call<void>("appendChild", menu_);
-    if (hasSystemMenu_) {
+    if (HasSystemMenu()) {
         AppendSystemMenu(MF_STRING, SC_CLOSE, "Close");
     }
 }
@@ -33,7 +33,7 @@ void WebDialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::strin
 }
 
 void WebDialogWindow::OpenWindowMenu() {
-    if (hasSystemMenu_) {
+    if (HasSystemMenu()) {
         web_page::Script().call<void>("openMenu", menu_);
     }
 }

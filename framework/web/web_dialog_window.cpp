@@ -9,20 +9,17 @@ using web_page::Script;
 
 WebDialogWindow::WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                  Layout layout, WebDialogWindow* owner, int windowId)
-    : dialog_(dialog),
-      manager_(dialog, *this, dialogTemplate),
+    : ManagedDialogWindow(dialog, dialogTemplate),
       owner_(owner),
       windowId_(windowId),
       root_(val::null()),
       client_(val::null()),
       menu_(val::null()),
-      hasSystemMenu_(dialogTemplate.style & template_style::SysMenu),
       layout_(layout) {
     Build(dialogTemplate);
 }
 
 WebDialogWindow::~WebDialogWindow() {
-    dialog_.DetachWindow();
     Script().call<void>("closeWindow", root_, owner_ != nullptr ? owner_->root_ : val::null());
 }
 
@@ -44,7 +41,8 @@ void WebDialogWindow::Build(const DialogTemplate& dialogTemplate) {
             controls_.emplace(control.id, Control{control, element});
         }
     }
-    NameBoxesAfterTheirCaptions(dialogTemplate);
+    NameForScreenReaders(dialogTemplate);
+    PublishKeysTaken();
     BuildWindowMenu();
     Script().call<void>("openWindow", root_, windowId_, menu_,
                         owner_ != nullptr ? owner_->root_ : val::null());
@@ -58,7 +56,7 @@ void WebDialogWindow::BuildTitleBar(const DialogTemplate& dialogTemplate) {
     title.set("textContent", dialogTemplate.caption);
     root_.call<void>("setAttribute", val("aria-labelledby"), val(titleId));
     titleBar.call<void>("appendChild", title);
-    if (hasSystemMenu_) {
+    if (HasSystemMenu()) {
         val close = Element("button", "close");
         close.set("textContent", std::string("\xC3\x97"));
         close.call<void>("setAttribute", val("aria-label"), val("Close"));
@@ -70,14 +68,12 @@ void WebDialogWindow::BuildTitleBar(const DialogTemplate& dialogTemplate) {
 }
 
 int WebDialogWindow::RunModal() {
-    if (dialog_.InitializeWindow(*this)) {
-        manager_.SetInitialFocus();
-    }
+    Initialize();
     Script().call<void>("ready", root_);
-    while (!result_) {
+    while (!endResult()) {
         Dispatch(NextEvent());
     }
-    return *result_;
+    return *endResult();
 }
 
 void WebDialogWindow::ShowNotice(const std::string& text) {
@@ -90,29 +86,14 @@ void WebDialogWindow::ShowNotice(const std::string& text) {
             break;
         }
         if (type == "key" && event["key"].as<std::string>() == "F1") {
-            dialog_.SendCommand(ID_HELP);  // the owner's help, as a notice box asks for it
+            dialog().SendCommand(ID_HELP);  // the owner's help, as a notice box asks for it
         }
     }
     Script().call<void>("closeNotice", notice, root_);
-}
-
-void WebDialogWindow::EndDialog(int result) {
-    result_ = result;
 }
 
 void WebDialogWindow::SetIcon(HICON icon, WPARAM size) {
     if (size == ICON_SMALL) {
         Script().call<void>("setIcon", root_, windowId_, web_page::IconCanvas(icon));
     }
-}
-
-LRESULT WebDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_SYSCOMMAND) {
-        HandleSystemCommandByDefault(dialog_, *this, wParam);
-    }
-    return 0;
-}
-
-RECT WebDialogWindow::GetClientRect() const {
-    return {0, 0, client_["clientWidth"].as<int>(), client_["clientHeight"].as<int>()};
 }

@@ -3,12 +3,10 @@
 #include <emscripten/val.h>
 
 #include <map>
-#include <optional>
 #include <string>
 
 #include "framework/core/dialog.h"
-#include "framework/core/dialog_manager.h"
-#include "framework/core/window_system.h"
+#include "framework/core/managed_dialog_window.h"
 
 // A dialog's window in the web page, built from its template as elements placed in dialog
 // units of the page's font (em units, so that the page scales the window as a whole through
@@ -20,7 +18,7 @@
 //   the program appended.
 // The page's script (dialog_page.js) turns DOM events into the queue that the modal loop reads;
 // the loop sleeps while the queue is empty.
-class WebDialogWindow : public DialogWindow {
+class WebDialogWindow : public ManagedDialogWindow {
 public:
     // Narrow: the dialog's layout for phones, whose drop-down lists are as high as the template
     // says (the phone picks from a list of its own) and whose targets are sized for fingers.
@@ -29,8 +27,6 @@ public:
     WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, Layout layout,
                     WebDialogWindow* owner, int windowId);
     ~WebDialogWindow() override;
-    WebDialogWindow(const WebDialogWindow&) = delete;
-    WebDialogWindow& operator=(const WebDialogWindow&) = delete;
 
     // Initialises the dialog, then runs until EndDialog; returns its result.
     int RunModal();
@@ -40,28 +36,25 @@ public:
     void SetItemText(int id, const std::string& text) override;
     int GetCheck(int id) const override;
     void SetCheck(int id, int state) override;
-    int GetCurSel(int id) const override;
-    int SetCurSel(int id, int index) override;
-    void ResetContent(int id) override;
-    int AddString(int id, const std::string& text) override;
     int GetFocusedItem() const override;
     void FocusItem(int id, bool selectText) override;
     bool IsWholeTextSelected(int id) const override;
     bool IsItemEnabled(int id) const override;
     bool IsItemVisible(int id) const override;
     void ShowNotice(const std::string& text) override;
-    void EndDialog(int result) override;
-    bool HasSystemMenu() const override { return hasSystemMenu_; }
     void AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) override;
     void OpenWindowMenu() override;
     void SetIcon(HICON icon, WPARAM size) override;
-    LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return false; }
     void ShowMinimized(bool) override {}
-    RECT GetClientRect() const override;
-    WPARAM BeginPaint() override { return 0; }
-    void DrawIcon(WPARAM, int, int, HICON) override {}
-    void EndPaint(WPARAM) override {}
+
+protected:
+    // --- ManagedDialogWindow ---
+    int ListCount(int id) const override;
+    int ListSelection(int id) const override;
+    void SelectListEntry(int id, int index) override;
+    void AppendListEntry(int id, const std::string& text) override;
+    void ClearList(int id) override;
 
 private:
     struct Control {
@@ -75,24 +68,20 @@ private:
     void BuildWindowMenu();
     emscripten::val BuildControl(const DialogControl& control);
     // Accessibility (web_dialog_accessibility.cpp).
-    void NameBoxesAfterTheirCaptions(const DialogTemplate& dialogTemplate);
+    void NameForScreenReaders(const DialogTemplate& dialogTemplate);
     // Events (web_dialog_keyboard.cpp).
+    void PublishKeysTaken();
     emscripten::val NextEvent();
     void Dispatch(const emscripten::val& event);
     void PressKey(const emscripten::val& event);
 
     const Control* Find(int id) const;
-    const Control* FindList(int id) const;
 
-    CDialog& dialog_;
-    DialogManager manager_;
     WebDialogWindow* owner_;
     int windowId_;
     emscripten::val root_;
     emscripten::val client_;
     emscripten::val menu_;
     std::map<int, Control> controls_;
-    bool hasSystemMenu_;
     Layout layout_;
-    std::optional<int> result_;
 };

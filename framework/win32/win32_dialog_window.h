@@ -6,7 +6,7 @@
 // A running dialog's window on USER32. The dialog manager of the platform does the keyboard,
 // the focus and the default button; every message of the window passes the dialog's message
 // maps first, and what they leave goes on to the platform's own dialog procedure.
-class Win32DialogWindow : public DialogWindow {
+class Win32DialogWindow : public DialogWindow, public MinimizedPainting {
 public:
     Win32DialogWindow(HWND window, WNDPROC platformProcedure, CDialog& dialog);
 
@@ -35,6 +35,9 @@ public:
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override;
     void ShowMinimized(bool minimized) override;
+    MinimizedPainting* Painting() override { return this; }
+
+    // --- MinimizedPainting ---
     RECT GetClientRect() const override;
     WPARAM BeginPaint() override;
     void DrawIcon(WPARAM context, int x, int y, HICON icon) override;

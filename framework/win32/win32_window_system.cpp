@@ -2,8 +2,7 @@
 
 #include <memory>
 
-#include "framework/core/resource_module.h"
-#include "framework/resources/captions.h"
+#include "framework/core/accessible_names.h"
 #include "framework/win32/utf16.h"
 #include "framework/win32/win32_accessible.h"
 #include "framework/win32/win32_dialog_window.h"
@@ -17,20 +16,15 @@ struct ModalRun {
     std::unique_ptr<Win32DialogWindow> window;
 };
 
-// What the platform's accessibility does not say of a dialog's controls: a list's name (it
-// names a list by its text, not by its caption) and the descriptions from the program's
-// strings. A box's name is the platform's: the static text just before it in the template.
+// The accessible names and descriptions of the dialog's controls, answered for each control
+// instead of the platform's (which names a list by its text and a box by the caption with its
+// colon, and reads no descriptions).
 void NameControlsForScreenReaders(HWND dialog, const DialogTemplate& dialogTemplate) {
-    for (const DialogControl& control : dialogTemplate.controls) {
-        const HWND item = control.id != -1 ? GetDlgItem(dialog, control.id) : nullptr;
-        const DialogControl* caption = control.IsClass(ControlClass::ComboBox)
-                                           ? CaptionControlOf(dialogTemplate, control)
-                                           : nullptr;
-        const auto description = DescriptionOf(control);
-        if (item != nullptr && (caption != nullptr || description)) {
-            NameForScreenReaders(
-                item, caption ? WideFromUtf8(ShownText(caption->title.text, caption->style)) : L"",
-                description ? WideFromUtf8(*description) : L"");
+    for (const AccessibleControl& control : AccessibleControlsOf(dialogTemplate)) {
+        const int id = dialogTemplate.controls[control.index].id;
+        if (const HWND item = id != -1 ? GetDlgItem(dialog, id) : nullptr) {
+            NameForScreenReaders(item, WideFromUtf8(control.name),
+                                 WideFromUtf8(control.description));
         }
     }
 }
@@ -104,6 +98,10 @@ INT_PTR Win32WindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate&
                         reinterpret_cast<LPARAM>(&run));
     dialog.DetachWindow();
     return result;
+}
+
+HICON Win32WindowSystem::LoadProgramIcon(std::uint16_t id) {
+    return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
 }
 
 void Win32WindowSystem::ShowError(const std::string& text) {

@@ -98,4 +98,44 @@ TEST(KeyboardOnMemory, TabSkipsDisabledAndHiddenControlsAndEnterADisabledDefault
     EXPECT_EQ(window->Text(IDC_TONE), "") << "the disabled upper Calc did not run";
 }
 
+// The keys the dialog takes with the focus on a kind of control, which the web page reads
+// before the program sees a key: the rest belong to the control or to the browser.
+TEST(KeyboardOnMemory, TheDialogTakesItsOwnKeysAndLeavesTheControlsTheirs) {
+    struct Row {
+        const char* where;
+        int focused;
+        KeyStroke stroke;
+        bool taken;
+    };
+    const Row rows[] = {
+        {"no control", 0, {DialogKey::Tab}, true},
+        {"no control", 0, {DialogKey::Tab, false, false, true}, false},  // Ctrl+Tab: the browser's
+        {"no control", 0, {DialogKey::F4, false, true}, true},
+        {"no control", 0, {DialogKey::F4, true, true}, false},
+        {"a box", IDC_VALUE, {DialogKey::Enter}, true},
+        {"a box", IDC_VALUE, {DialogKey::Enter, true}, false},
+        {"a box", IDC_VALUE, {DialogKey::Space}, false},
+        {"a box", IDC_VALUE, {DialogKey::F10, true}, false},  // the box's own edit menu
+        {"a box", IDC_VALUE, {DialogKey::ContextMenu}, false},
+        {"a toggle", IDC_ROLAND, {DialogKey::Space}, true},
+        {"a toggle", IDC_ROLAND, {DialogKey::F10, true}, true},
+        {"a list", IDC_NOTE, {DialogKey::Space}, false},
+        {"a list", IDC_NOTE, {DialogKey::ContextMenu}, true},
+        {"a button", IDOK, {DialogKey::Escape}, true},
+        {"a button", IDOK, {DialogKey::F1, false, false, true}, false},
+    };
+    CTuningDlg dialog;
+    auto window = MemoryWindowSystem::Open(dialog);
+    ASSERT_NE(window, nullptr);
+    const auto dialogTemplate = dialog.LoadTemplate();
+    ASSERT_TRUE(dialogTemplate);
+    const DialogManager manager(dialog, *window, *dialogTemplate);
+    for (const Row& row : rows) {
+        EXPECT_EQ(manager.TakesKey(row.stroke, row.focused), row.taken)
+            << "key " << static_cast<int>(row.stroke.key) << " (shift " << row.stroke.shift
+            << ", alt " << row.stroke.alt << ", ctrl " << row.stroke.control << ") on "
+            << row.where;
+    }
+}
+
 }  // namespace

@@ -1,5 +1,0 @@
-#include "framework/core/icon.h"
-
-HICON AfxLoadIcon(std::uint16_t id) {
-    return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-}
