@@ -10,7 +10,7 @@ run=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 # The test suite: GoogleTest and Google Benchmark, clang for the fuzzers and the sanitizers'
 # leak checker, the format check, a virtual X display with a window manager and the tools
 # that drive it, the screen-reader bus, a headless Wayland compositor and its tools, and everything the Windows, web and package stages use.
-test=(clang libclang-rt-dev clang-format-14 python3
+test=(clang libclang-rt-dev clang-format-14 shellcheck pyflakes3 python3
       libgtest-dev libgmock-dev libbenchmark-dev googletest
       xvfb xauth xdotool xclip x11-utils imagemagick locales openbox
       at-spi2-core python3-pyatspi dbus

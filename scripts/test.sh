@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite, stage by stage:
-#   format     the format check
+#   format     the format check and the linters (shell, Python, the page's JavaScript)
 #   unit       unit, form and widget tests, the end-to-end and accessibility tests under Xvfb
 #   sanitize   the unit tests under AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz       the fuzzers, for a bounded time each
@@ -25,6 +25,15 @@ bash scripts/install-deps.sh test
 
 format() {
     git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
+    git ls-files '*.sh' | xargs shellcheck
+    git ls-files '*.py' | xargs pyflakes3
+    (cd tools/lint && npm ci --no-audit --no-fund --loglevel=error)
+    local eslint=(tools/lint/node_modules/.bin/eslint -c tools/lint/eslint.config.mjs)
+    "${eslint[@]}" framework/web/dialog_page.js
+    # The worker is a template whose list of files the build fills in.
+    sed 's/@VARDOLIN_PAGE_FILES@//' app/web/service-worker.js |
+        "${eslint[@]}" --stdin --stdin-filename app/web/service-worker.js
+    echo "format and lint: clean"
 }
 
 unit() {

@@ -55,6 +55,6 @@ for action in "${remembered[@]}"; do
 done
 msibuild "$msi" "${queries[@]}"
 # wixl stamps a random package code and the time of the build: the commit's instead.
-known_codes=$(grep -o '[0-9A-F]\{8\}-[0-9A-F-]\{27\}' "$wxs")
+mapfile -t known_codes < <(grep -o '[0-9A-F]\{8\}-[0-9A-F-]\{27\}' "$wxs")
 /usr/bin/python3 "$here/pin_msi_summary.py" "$msi" "$package_code" "$SOURCE_DATE_EPOCH" \
-    "$product_code" $known_codes
+    "$product_code" "${known_codes[@]}"

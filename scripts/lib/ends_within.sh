@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by tests that start a program: ends_within SECONDS PID waits until the process has
 # ended, for SECONDS at the most, and says whether it has.
 ends_within() {

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced, with the script's arguments, by scripts that show windows: runs the calling script
 # again through on_virtual_display.sh (a virtual X display with a window manager), unless it
 # already runs on one.

@@ -23,8 +23,8 @@ fail() {
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$zip" -d "$unpacked"
-[ "$(cd "$unpacked" && ls | sort | tr '\n' ' ')" = "LICENSE.txt README.txt Vardolin.exe " ] ||
-    fail "the zip holds $(ls "$unpacked")"
+contents=$(find "$unpacked" -mindepth 1 -printf '%P\n' | sort | tr '\n' ' ')
+[ "$contents" = "LICENSE.txt README.txt Vardolin.exe " ] || fail "the zip holds $contents"
 # Notepad before Windows 10 1809 wants CRLF line ends.
 crlf() {
     ! grep -q $'[^\r]$' "$1" && ! grep -q '^$' "$1"

@@ -12,7 +12,7 @@ fail() {
 }
 test -x "$prefix/bin/vardolin" || fail "no bin/vardolin"
 entry=$prefix/share/applications/org.vardolin.Vardolin.desktop
-grep -qx 'Exec=vardolin' "$entry" && grep -qx 'Icon=vardolin' "$entry" ||
+{ grep -qx 'Exec=vardolin' "$entry" && grep -qx 'Icon=vardolin' "$entry"; } ||
     fail "the desktop entry does not start vardolin with its icon"
 test -f "$prefix/share/metainfo/org.vardolin.Vardolin.metainfo.xml" || fail "no AppStream data"
 gzip -t "$prefix/share/man/man1/vardolin.1.gz" || fail "no manual page"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows package tests: what Apps and features lists for Vardolin, read from the
 # uninstall entries in Wine's registry.
 
