@@ -1,34 +1,57 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a part of the work needs, if they are missing.
-# Usage: install-deps.sh [run|test|package|web]...   (run: building and opening the calculator)
+# Usage: install-deps.sh PART...   where a part is what a script does:
+#   run       building and opening the calculator (scripts/run.sh)
+#   page      building the web page (scripts/web.sh)
+#   package   building the packages (scripts/package.sh)
+#   or a stage of the test suite (scripts/test.sh): format unit sanitize fuzz engine web windows
+#   packages
 set -euo pipefail
 
 # Building the program and opening it: the compiler, CMake and Ninja, Qt, and windres with the
 # Windows resource headers (the resources are compiled on every platform).
 run=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
      binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp fonts-dejavu-core)
-# The test suite: GoogleTest and Google Benchmark, clang for the fuzzers and the sanitizers'
-# leak checker, the format check, a virtual X display with a window manager and the tools
-# that drive it, the screen-reader bus, a headless Wayland compositor and its tools, and everything the Windows, web and package stages use.
-test=(clang libclang-rt-dev clang-format-14 shellcheck pyflakes3 python3
-      libgtest-dev libgmock-dev libbenchmark-dev googletest
-      xvfb xauth xdotool xclip x11-utils imagemagick locales openbox
-      at-spi2-core python3-pyatspi dbus
+# The format check and the linters (eslint comes from npm).
+format=(clang-format-14 shellcheck pyflakes3)
+# Configuring the test build: GoogleTest (installed, and its sources for the cross builds) and
+# Google Benchmark, and the icons every build renders.
+testing=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev googletest python3 librsvg2-bin)
+# A virtual X display with a window manager, and the tools that drive and photograph it.
+display=(xvfb xauth xdotool xclip x11-utils imagemagick openbox)
+# The unit tests, and the end-to-end ones: the screen-reader bus, a headless Wayland compositor
+# and its tools, the desktop's platform theme, a German locale.
+unit=("${testing[@]}" "${display[@]}" locales at-spi2-core python3-pyatspi dbus
       sway wtype grim wl-clipboard qt6-wayland qt6ct)
-# The Windows program and the packages, and the icons they carry.
-package=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools lintian desktop-file-utils appstream
-         zip unzip gzip python3 librsvg2-bin)
-# The web page, and the browser that tests it.
-web=(emscripten librsvg2-bin chromium chromium-driver python3-selenium)
+# clang for the fuzzers and the sanitizers' leak checker.
+clang=(clang libclang-rt-dev)
+# The web page: Emscripten builds it (and the suites for the engine).
+page=("${run[@]}" emscripten librsvg2-bin)
+# The browser that tests the page.
+web=("${testing[@]}" "${page[@]}" chromium chromium-driver python3-selenium)
+# The Windows program under Wine.
+windows=("${testing[@]}" "${display[@]}" locales g++-mingw-w64-x86-64-posix wine wine64)
+# The packages, and what validates them.
+package=("${run[@]}" g++-mingw-w64-x86-64-posix wine wine64 wixl msitools lintian
+         desktop-file-utils appstream zip unzip gzip python3 librsvg2-bin)
 
 wanted=()
+needs_npm=no
+needs_german=no
 for part in "${@:-run}"; do
     case "$part" in
         run) wanted+=("${run[@]}") ;;
-        test) wanted+=("${run[@]}" "${test[@]}" "${package[@]}" "${web[@]}") ;;
-        package) wanted+=("${run[@]}" "${package[@]}") ;;
-        web) wanted+=("${run[@]}" "${web[@]}") ;;
-        *) echo "install-deps.sh: no part named $part (run, test, package, web)" >&2; exit 2 ;;
+        page) wanted+=("${page[@]}") ;;
+        package) wanted+=("${package[@]}") ;;
+        format) wanted+=("${format[@]}"); needs_npm=yes ;;
+        unit) wanted+=("${unit[@]}"); needs_german=yes ;;
+        sanitize) wanted+=("${unit[@]}" "${clang[@]}"); needs_german=yes ;;
+        fuzz) wanted+=("${run[@]}" "${clang[@]}") ;;
+        engine) wanted+=("${testing[@]}" "${page[@]}" locales); needs_german=yes ;;
+        web) wanted+=("${web[@]}"); needs_npm=yes ;;
+        windows) wanted+=("${windows[@]}"); needs_german=yes ;;
+        packages) wanted+=("${unit[@]}" "${windows[@]}" "${package[@]}") ;;
+        *) echo "install-deps.sh: no part named $part" >&2; exit 2 ;;
     esac
 done
 
@@ -38,8 +61,8 @@ for package in "${wanted[@]}"; do
         missing+=("$package")
     fi
 done
-# The web tests fetch axe-core with npm; a Node.js from elsewhere may bring its own npm.
-if [[ " $* " == *" test "* ]] && ! command -v npm >/dev/null; then
+# The linters and the web tests come from npm; a Node.js from elsewhere may bring its own npm.
+if [ "$needs_npm" = yes ] && ! command -v npm >/dev/null; then
     missing+=(npm)
 fi
 mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk 'NF && !seen[$0]++')
@@ -57,7 +80,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The float-text tests check that a German locale (decimal comma) changes nothing.
-if [[ " $* " == *" test "* ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "$needs_german" = yes ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     "${as_root[@]}" locale-gen >/dev/null
 fi

@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh run
 cmake --preset release
-cmake --build build-release --target vardolin
+cmake --build --preset release
 exec ./build-release/app/vardolin

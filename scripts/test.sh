@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite, stage by stage:
 #   format     the format check and the linters (shell, Python, the page's JavaScript)
-#   unit       unit, form and widget tests, the end-to-end and accessibility tests under Xvfb
+#   unit       unit, form and widget tests, the end-to-end and accessibility tests (X11, Wayland)
 #   sanitize   the unit tests under AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz       the fuzzers, for a bounded time each
 #   engine     the suites built with Emscripten and run under Node.js
 #   web        the web page in headless Chromium: keys, touch on phones, axe-core, updates
 #   windows    the Windows program built with mingw-w64 and tested under Wine
 #   packages   the packages built twice, validated, installed, used and removed
+# Every stage but format and fuzz is a test preset of CMakePresets.json run by ctest; a stage
+# installs only the Debian packages it needs.
 # Usage: test.sh [STAGE...]   (all stages, in this order, when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,7 +23,7 @@ done
 fuzz_seconds=${VARDOLIN_FUZZ_SECONDS:-20}
 jobs=$(nproc)
 
-bash scripts/install-deps.sh test
+bash scripts/install-deps.sh "${stages[@]}"
 
 format() {
     git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
@@ -36,21 +38,25 @@ format() {
     echo "format and lint: clean"
 }
 
+# Configures and builds PRESET, then runs the test preset TESTS (PRESET's own by default).
+build_and_test() {
+    local preset=$1 tests=${2:-$1}
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j "$jobs"
+    ctest --preset "$tests" -j "$jobs"
+}
+
 unit() {
-    cmake --preset tests
-    cmake --build build -j "$jobs"
-    ctest --test-dir build --output-on-failure -j "$jobs"
+    build_and_test tests unit
 }
 
 sanitize() {
-    cmake --preset sanitize
-    cmake --build build-sanitize -j "$jobs"
-    ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE end-to-end
+    build_and_test sanitize
 }
 
 fuzz() {
     cmake --preset fuzz
-    cmake --build build-fuzz -j "$jobs"
+    cmake --build --preset fuzz -j "$jobs"
     for fuzzer in float_text_fuzz resource_fuzz calculator_fuzz; do
         # New inputs go to the build's corpus; the regressions start it off; findings stay in
         # the build folder.
@@ -69,36 +75,25 @@ fuzz() {
 
 engine() {
     cmake --preset web-tests
-    cmake --build build-web -j "$jobs"
-    ctest --test-dir build-web --output-on-failure
+    cmake --build --preset web-tests -j "$jobs"
+    ctest --preset engine
 }
 
+# The web and package tests build what they test themselves, as fixtures of ctest.
 web() {
-    bash scripts/web.sh build-web-page/dist
-    (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
-    /usr/bin/python3 tests/web/end_to_end_test.py build-web-page/dist build-web-page
-    /usr/bin/python3 tests/web/phone_test.py build-web-page/dist build-web-page
-    /usr/bin/python3 tests/web/keyboard_test.py build-web-page/dist
-    /usr/bin/python3 tests/web/accessibility_test.py build-web-page/dist
-    /usr/bin/python3 tests/web/update_test.py build-web-page/dist
-    /usr/bin/python3 tests/packaging/icons_test.py web build-web-page/dist
+    cmake --preset tests
+    ctest --preset web
 }
 
 windows() {
     cmake --preset mingw
-    cmake --build build-win -j "$jobs"
-    scripts/lib/on_virtual_display.sh ctest --test-dir build-win --output-on-failure
+    cmake --build --preset mingw -j "$jobs"
+    scripts/lib/on_virtual_display.sh ctest --preset windows
 }
 
 packages() {
-    cmake --preset mingw >/dev/null
-    cmake --build build-win --target win_probe
-    bash tests/packaging/reproducible_test.sh build-package
-    bash tests/packaging/windows_upgrade_test.sh build-package/build-first/windows/stage \
-        build-package/build-first/windows/installer
-    bash tests/packaging/linux_package_test.sh build-package/first/vardolin_*.deb
-    bash tests/packaging/windows_package_test.sh build-package/first/Vardolin-*-win64.msi \
-        build-package/first/Vardolin-*-win64.zip build-win/tests/win32/win_probe.exe
+    cmake --preset tests
+    ctest --preset packages
 }
 
 for stage in "${stages[@]}"; do

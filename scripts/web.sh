@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-dist/web}")
 
-bash scripts/install-deps.sh web
+bash scripts/install-deps.sh page
 cmake --preset web
-cmake --build build-web-page
+cmake --build --preset web
 rm -rf "$out"
 mkdir -p "$out"
 cp build-web-page/web/* "$out/"

@@ -3,6 +3,7 @@
 # then sets it back to 96.
 # Usage: at_dpi.sh DPI program.exe [arguments...]
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/virtual_display.sh" "$@"
 dpi=$1
 shift
 source "$(dirname "$0")/../../scripts/lib/wine_env.sh"
