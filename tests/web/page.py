@@ -1,11 +1,13 @@
 """The calculator's web page as its tests see it: checks that are counted, the page with its
 controls, keys and boxes, and a test's run in a browser of its own."""
+import os
 import sys
 import tempfile
 
 from local_browser import chromium, serve
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -119,6 +121,66 @@ class Page:
         """Waits until the program has handled every event and waits for the next."""
         WebDriverWait(self.driver, 10, poll_frequency=0.01).until(lambda d: d.execute_script(
             "return document.body.dataset.state !== 'ready' || Module.vardolin.idle()"))
+
+
+USER_SCENARIO = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support",
+                             "user_scenario.txt")
+
+
+def scenario_text(text):
+    """A step's text without the quotes around it, if it has them."""
+    return text[1:-1] if len(text) >= 2 and text[0] == text[-1] == '"' else text
+
+
+def run_user_scenario(page, picture=None):
+    """Runs the user scenario that the desktop drivers run too, in the browser: keys through
+    WebDriver, every check waiting for its state."""
+    def expect(condition, what):
+        try:
+            WebDriverWait(page.driver, 10, poll_frequency=0.05).until(lambda d: condition())
+            check(True, what)
+        except TimeoutException:
+            check(False, what)
+
+    with open(USER_SCENARIO, encoding="utf-8") as steps:
+        for line in steps:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            step, _, rest = line.partition(" ")
+            if step == "key":
+                for key in rest.split():
+                    page.press(key)
+            elif step == "type":
+                page.keys(rest)
+            elif step == "menu":
+                page.press("Shift+F10")
+                page.keys(Keys.ARROW_UP, Keys.ENTER)
+            elif step == "picture":
+                if picture:
+                    page.driver.save_screenshot(picture)
+            elif step == "expect":
+                check_name, _, what = rest.partition(" ")
+                if check_name == "window":
+                    expect(lambda: page.dialogs()[-1:] == [what], f"{what} is the active window")
+                elif check_name == "windows":
+                    count, _, title = what.partition(" ")
+                    expect(lambda: page.dialogs().count(title) == int(count),
+                           f"{count} windows {title}")
+                elif check_name == "focused":
+                    text = scenario_text(what)
+                    expect(lambda: page.script("return document.activeElement.value") == text,
+                           f"the focused box shows {text!r}")
+                elif check_name == "notice":
+                    expect(lambda: "Please enter a number." in (page.notice() or ""),
+                           "the notice is open")
+                elif check_name == "ended":
+                    expect(lambda: page.script("return document.body.dataset.state") == "ended",
+                           "the program has ended")
+                else:
+                    check(False, f"no check {check_name!r}")
+            else:
+                check(False, f"no step {step!r}")
 
 
 def run_in_browser(folder, test, summary, width=1024, height=768):

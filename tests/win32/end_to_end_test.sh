@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs Vardolin.exe under Wine on a virtual display with a window manager and drives it with
-# win_probe.exe: typing, results (with a screenshot of them), the system menu, the About box, and
-# the end of the process with status 0.
+# Runs Vardolin.exe under Wine on a virtual display with a window manager and runs the user
+# scenario (tests/support/user_scenario.txt) on it: keys typed with xdotool as on X11, the focused
+# box read and the system menu's About item chosen by win_probe.exe with the platform's own
+# calls; the process ends with status 0.
 # Usage: end_to_end_test.sh Vardolin.exe win_probe.exe [screenshot.png]
 set -euo pipefail
 program=$1
@@ -11,31 +12,27 @@ screenshot=${3:-}
 source "$(dirname "$0")/../../scripts/lib/virtual_display.sh" "$@"
 source "$(dirname "$0")/../../scripts/lib/wine_env.sh"
 source "$(dirname "$0")/../../scripts/lib/ends_within.sh"
+source "$(dirname "$0")/../support/user_scenario.sh"
+source "$(dirname "$0")/../support/user_scenario_x11.sh"
 
 wine "$program" &
 pid=$!
-status=0
-signal=$(mktemp -u /tmp/vardolin-picture.XXXXXX)
-wine "$probe" drive "$signal" &
-probe_pid=$!
-for _ in $(seq 300); do
-    [ -e "$signal" ] && break
-    kill -0 "$probe_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [ -e "$signal" ]; then
-    if [ -n "$screenshot" ]; then
-        window=$(xdotool search --onlyvisible --name '^Vardolin$' | head -n 1)
-        "$(dirname "$0")/../../scripts/lib/framed_window_shot.sh" "$window" "$screenshot"
-    fi
-    rm -f "$signal"
-fi
-wait "$probe_pid" || status=$?
-if ! ends_within 10 "$pid"; then
-    echo "FAIL: Vardolin.exe is still running"
-    kill "$pid"
+
+# What the scenario does under Wine beyond what every X display shares.
+scenario_focused_text() { wine "$probe" focused 2>/dev/null | tr -d '\r'; }
+# The About item that the program appends to the system menu (IDM_ABOUTBOX).
+scenario_menu_about() { wine "$probe" syscommand Vardolin 0x0010 >/dev/null; }
+scenario_picture() {
+    [ -n "$screenshot" ] || return 0
+    local window
+    window=$(xdotool search --onlyvisible --name '^Vardolin$' | head -n 1)
+    "$(dirname "$0")/../../scripts/lib/framed_window_shot.sh" "$window" "$screenshot"
+}
+scenario_ended() { ends_within 10 "$pid" && wait "$pid"; }
+
+if ! run_user_scenario; then
+    kill "$pid" 2>/dev/null || true
+    echo "FAIL: the user scenario under Wine"
     exit 1
 fi
-wait "$pid" || { echo "FAIL: Vardolin.exe ended with status $?"; exit 1; }
-[ "$status" -eq 0 ] || exit "$status"
-echo "PASS: Vardolin.exe ended with status 0"
+echo "PASS: the user scenario on Vardolin.exe, which ended with status 0"
