@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "framework/core/app.h"
 #include "framework/core/startup.h"
@@ -16,20 +17,59 @@ namespace {
 std::string programName;
 QtMessageHandler qtHandler = nullptr;
 
-// While the application object is being made: Qt ends a program that finds no display with a
-// fatal message that suggests reinstalling it, and a core dump. Here that is one plain line and
-// exit status 1; the platform plugins' own warnings on the way are left out.
+// A message that Qt gave while the application object was being made.
+struct StartupMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<StartupMessage> startupMessages;
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// What the user is told when Qt finds no platform to open the window on: what is missing, named
+// from the session's variables and the plugins Qt lists in its fatal message.
+std::string NoPlatformMessage(const QString& qtMessage) {
+    const std::string wayland = Environment("WAYLAND_DISPLAY");
+    if (wayland.empty()) {
+        return "cannot open a display: set DISPLAY or WAYLAND_DISPLAY";
+    }
+    const std::string x11Advice = Environment("DISPLAY").empty() ? "; set DISPLAY to use X11" : "";
+    const QString listed = QStringLiteral("Available platform plugins are: ");
+    const qsizetype at = qtMessage.indexOf(listed);
+    const QStringList plugins =
+        at < 0 ? QStringList() : qtMessage.mid(at + listed.size()).section('.', 0, 0).split(", ");
+    if (at >= 0 && !plugins.contains(QStringLiteral("wayland"))) {
+        return "the Qt Wayland plugin is not installed (qt6-wayland)" + x11Advice;
+    }
+    return "cannot open the Wayland display " + wayland + x11Advice;
+}
+
+// While the application object is being made, Qt's messages are held back. Qt ends a program
+// that finds no display with a fatal message that suggests reinstalling it, and a core dump; here
+// that is one plain line that names what is missing, and exit status 1, with none of the held
+// messages before it. Once the application object exists, the held messages are given as Qt
+// would have given them, but for the platform plugins' own on the way.
 void WhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s: cannot open a display: set DISPLAY or WAYLAND_DISPLAY\n",
-                     programName.c_str());
+        std::fprintf(stderr, "%s: %s\n", programName.c_str(), NoPlatformMessage(message).c_str());
         std::_Exit(1);
     }
-    const bool platformPlugin =
-        context.category != nullptr && std::string(context.category).rfind("qt.qpa", 0) == 0;
-    if (!platformPlugin && qtHandler != nullptr) {
-        qtHandler(type, context, message);
+    startupMessages.push_back(
+        {type, context.category != nullptr ? context.category : "", message});
+}
+
+void GiveHeldMessages() {
+    for (const StartupMessage& held : startupMessages) {
+        if (held.category.rfind("qt.qpa", 0) != 0 && qtHandler != nullptr) {
+            const QMessageLogContext context(nullptr, 0, nullptr, held.category.c_str());
+            qtHandler(held.type, context, held.text);
+        }
     }
+    startupMessages.clear();
 }
 
 }  // namespace
@@ -42,6 +82,7 @@ int main(int, char** argv) {
     qtHandler = qInstallMessageHandler(WhileStarting);
     QApplication application(nameOnly, name);
     qInstallMessageHandler(qtHandler);
+    GiveHeldMessages();
     if (const CWinApp* app = AfxGetApp(); app != nullptr && app->m_pszAppID != nullptr) {
         QGuiApplication::setDesktopFileName(QString::fromUtf8(app->m_pszAppID));
     }
