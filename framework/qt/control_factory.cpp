@@ -37,9 +37,10 @@ BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
     const std::uint32_t type = control.style & ButtonType;
     if (!control.IsToggle()) {
         auto* button = new QPushButton(Text(control), parent);
-        // The dialog manager decides what Enter presses; the default button is only drawn as
-        // such, and stays the default wherever the focus is.
-        button->setAutoDefault(false);
+        // The dialog manager decides what Enter presses: a focused push button, or else the
+        // default one. So it is drawn, as on Windows: a push button takes the default frame
+        // while it has the focus, and the default button gets it back when the focus leaves.
+        button->setAutoDefault(true);
         button->setDefault(control.IsDefaultButton());
         return {button, ControlKind::PushButton};
     }
@@ -137,7 +138,8 @@ BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
     if (built.kind == ControlKind::Static) {
         built.widget->setFocusPolicy(Qt::NoFocus);
     }
-    if (built.kind == ControlKind::PushButton || built.kind == ControlKind::Toggle) {
+    if (built.kind == ControlKind::PushButton || built.kind == ControlKind::Toggle ||
+        built.kind == ControlKind::Edit) {
         built.widget->setStyle(&DialogStyle::Instance());
     }
     built.widget->setEnabled(!(control.style & Disabled));

@@ -2,8 +2,11 @@
 
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -38,6 +41,45 @@ void PressToggle(QPalette& palette) {
     palette.setColor(QPalette::ButtonText, highlightReads ? highlightedText : face);
 }
 
+// The first of `candidates` that stands out from every colour of `grounds` by 3:1, or else the
+// last candidate.
+QColor StandingOut(std::initializer_list<QColor> candidates,
+                   std::initializer_list<QColor> grounds) {
+    for (const QColor& candidate : candidates) {
+        if (std::all_of(grounds.begin(), grounds.end(), [&](const QColor& ground) {
+                return Contrast(candidate, ground) >= kStateContrast;
+            })) {
+            return candidate;
+        }
+    }
+    return *std::prev(candidates.end());
+}
+
+// A text box's frame: the edge, and the focus outline inside it while it has the focus.
+void DrawTextBoxFrame(const QStyleOption& option, QPainter& painter) {
+    const QPalette& palette = option.palette;
+    const QColor face = palette.color(QPalette::Window);
+    const QColor ground = palette.color(QPalette::Base);
+    const QColor edge =
+        StandingOut({palette.color(QPalette::Shadow), palette.color(QPalette::WindowText)}, {face});
+    const QRect frame = option.rect.adjusted(0, 0, -1, -1);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    if (option.state & QStyle::State_HasFocus) {
+        const QColor focus = StandingOut(
+            {palette.color(QPalette::Highlight), palette.color(QPalette::Text)}, {face, ground});
+        painter.setPen(QPen(focus, 1));
+        painter.drawRect(frame);
+        painter.drawRect(frame.adjusted(1, 1, -1, -1));
+    } else {
+        const bool readOnly = (option.state & QStyle::State_ReadOnly) != 0;
+        painter.setPen(QPen(edge, 1, readOnly ? Qt::DashLine : Qt::SolidLine));
+        painter.drawRect(frame);
+    }
+    painter.restore();
+}
+
 }  // namespace
 
 DialogStyle& DialogStyle::Instance() {
@@ -57,10 +99,27 @@ void DialogStyle::drawControl(ControlElement element, const QStyleOption* option
         PressToggle(shown.palette);
     }
     QProxyStyle::drawControl(element, &shown, painter, widget);
-    if ((shown.state & State_HasFocus) && (shown.features & QStyleOptionButton::DefaultButton)) {
+    if (shown.state & State_HasFocus) {
         painter->save();
         painter->setPen(QPen(shown.palette.color(QPalette::ButtonText), 1, Qt::DotLine));
         painter->drawRect(shown.rect.adjusted(4, 4, -5, -5));
         painter->restore();
     }
+}
+
+void DialogStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const {
+    if (element == PE_FrameLineEdit) {
+        DrawTextBoxFrame(*option, *painter);
+        return;
+    }
+    if (element == PE_PanelLineEdit) {
+        painter->fillRect(option->rect, option->palette.brush(QPalette::Base));
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (frame != nullptr && frame->lineWidth > 0) {
+            DrawTextBoxFrame(*option, *painter);
+        }
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }

@@ -58,8 +58,7 @@ void WhileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
         std::fprintf(stderr, "%s: %s\n", programName.c_str(), NoPlatformMessage(message).c_str());
         std::_Exit(1);
     }
-    startupMessages.push_back(
-        {type, context.category != nullptr ? context.category : "", message});
+    startupMessages.push_back({type, context.category != nullptr ? context.category : "", message});
 }
 
 void GiveHeldMessages() {

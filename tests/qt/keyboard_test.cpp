@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <map>
 
 #include "app/tuning_app.h"
@@ -99,16 +98,18 @@ TEST_P(KeyboardOnQt, BehavesAsOnEveryWindowSystem) {
 INSTANTIATE_TEST_SUITE_P(Calculator, KeyboardOnQt, ::testing::ValuesIn(KeyboardCases()),
                          [](const auto& info) { return info.param.name; });
 
-TEST(KeyboardOnTheDesktop, EscapeAndAltF4EndTheModalRun) {
+class KeyboardOnTheDesktop : public QtDialogTest {};
+
+TEST_F(KeyboardOnTheDesktop, EscapeAndAltF4EndTheModalRun) {
     for (const auto& [key, modifier] :
          {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_F4, Qt::AltModifier}}) {
-        QtWindowSystem windows;
-        const ScopedWindowSystem shown(windows);
         CTuningDlg dialog;
-        QTimer::singleShot(100, [key = key, modifier = modifier] {
-            QTest::keyClick(QApplication::focusWidget(), key, modifier);
-        });
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        const INT_PTR result =
+            Run(dialog, [key = key, modifier = modifier](QtDialogWindow& window) {
+                QWidget* focused = QApplication::focusWidget();
+                QTest::keyClick(focused != nullptr ? focused : &window, key, modifier);
+            });
+        EXPECT_EQ(result, IDCANCEL);
     }
 }
 

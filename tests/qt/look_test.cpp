@@ -1,6 +1,8 @@
 // How the calculator reads at a glance, measured in what Qt draws: text against its ground, the
 // read-only boxes on the window's face, the pressed toggle and the default button, in the
-// desktop's light palette and in a dark one.
+// desktop's light palette and in a dark one; and, in whatever palette the desktop sets (ctest
+// runs DesktopPalette.* in four, high contrast among them), the boxes' edges, the focus outline
+// and a focused push button.
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
@@ -154,6 +156,137 @@ TEST_P(Look, TheFocusShowsEvenOnTheDefaultButton) {
             std::printf("[ focus ] control %d: %d of %d pixels differ\n", id, differing,
                         focused.width() * focused.height());
         }
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+// How much of a box's outermost ring of pixels, corners left out, stands out from the window's
+// face by 3:1.
+double EdgeStandingOut(QWidget* box, QRgb face) {
+    const QImage image = box->grab().toImage();
+    int standing = 0;
+    int all = 0;
+    const auto count = [&](int x, int y) {
+        ++all;
+        standing += Contrast(image.pixel(x, y), face) >= 3.0;
+    };
+    for (int x = 3; x < image.width() - 3; ++x) {
+        count(x, 0);
+        count(x, image.height() - 1);
+    }
+    for (int y = 3; y < image.height() - 3; ++y) {
+        count(0, y);
+        count(image.width() - 1, y);
+    }
+    return static_cast<double>(standing) / all;
+}
+
+// The commonest colour among the pixels that differ between two pictures of a control.
+QRgb CommonestChange(const QImage& before, const QImage& after) {
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
+        for (int x = 0; x < std::min(before.width(), after.width()); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y)) {
+                ++counts[after.pixel(x, y)];
+            }
+        }
+    }
+    QRgb commonest = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts) {
+        if (count > most) {
+            commonest = colour, most = count;
+        }
+    }
+    return commonest;
+}
+
+// How many of the pixels that differ between two pictures of a control stand out from `ground`
+// by 3:1 in the second.
+int ChangedStandingOut(const QImage& before, const QImage& after, QRgb ground) {
+    int standing = 0;
+    for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
+        for (int x = 0; x < std::min(before.width(), after.width()); ++x) {
+            standing += before.pixel(x, y) != after.pixel(x, y) &&
+                        Contrast(after.pixel(x, y), ground) >= 3.0;
+        }
+    }
+    return standing;
+}
+
+class DesktopPalette : public QtDialogTest {};
+
+TEST_F(DesktopPalette, BoxesHaveEdgesAndReadOnlyOnesLookDifferent) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        QTest::keyClicks(window.Control(IDC_VALUE), "445");
+        window.dialog().SendCommand(IDOK);
+        window.FocusItem(IDOK, false);
+        const QRgb face = window.palette().color(QPalette::Window).rgb();
+        const double editable = EdgeStandingOut(window.Control(IDC_VALUE), face);
+        const double readOnly = EdgeStandingOut(window.Control(IDC_TONE), face);
+        const Shown editableBox = Measure(window.Control(IDC_VALUE));
+        const Shown readOnlyBox = Measure(window.Control(IDC_TONE));
+        EXPECT_GE(editable, 0.95) << "a box to type into has an edge of 3:1 against the face";
+        EXPECT_GE(readOnly, 0.3) << "a read-only box has an edge of 3:1 too";
+        EXPECT_TRUE(Contrast(editableBox.ground, readOnlyBox.ground) >= 1.5 ||
+                    editable - readOnly >= 0.25)
+            << "a read-only box looks different from a box to type into";
+        EXPECT_GE(editableBox.textContrast, 4.5);
+        EXPECT_GE(readOnlyBox.textContrast, 4.5);
+        std::printf("[ edges ] editable %.0f %%, read-only %.0f %% at 3:1; grounds %.2f:1\n",
+                    100 * editable, 100 * readOnly,
+                    Contrast(editableBox.ground, readOnlyBox.ground));
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST_F(DesktopPalette, TheFocusOutlineStandsOutFromFaceAndBox) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        const QRgb face = window.palette().color(QPalette::Window).rgb();
+        for (const int id : {IDC_VALUE, IDC_CENT}) {
+            window.FocusItem(IDOK, false);
+            const QImage unfocused = window.Control(id)->grab().toImage();
+            const QRgb ground = Measure(window.Control(id)).ground;
+            window.FocusItem(id, false);
+            const QRgb outline = CommonestChange(unfocused, window.Control(id)->grab().toImage());
+            EXPECT_GE(Contrast(outline, face), 3.0) << "box " << id << ": against the face";
+            EXPECT_GE(Contrast(outline, ground), 3.0) << "box " << id << ": against the box";
+            std::printf("[ focus ] box %d: outline %.2f:1 against the face, %.2f:1 the box\n", id,
+                        Contrast(outline, face), Contrast(outline, ground));
+        }
+        // A button's focus is a dotted rectangle: enough of what changes stands out from its face.
+        for (const int id : {IDOK, IDC_CALC_FREQ, IDC_ROLAND}) {
+            window.FocusItem(IDC_VALUE, false);
+            const QImage unfocused = window.Control(id)->grab().toImage();
+            const QRgb ground = Measure(window.Control(id)).ground;
+            window.FocusItem(id, false);
+            const int standing =
+                ChangedStandingOut(unfocused, window.Control(id)->grab().toImage(), ground);
+            EXPECT_GE(standing, 20) << "button " << id << ": its focus does not stand out by 3:1";
+            std::printf("[ focus ] button %d: %d changed pixels stand out 3:1 from its face\n", id,
+                        standing);
+        }
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST_F(DesktopPalette, AFocusedPushButtonTakesTheDefaultFrameUntilTheFocusLeaves) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        auto* upper = qobject_cast<QPushButton*>(window.Control(IDOK));
+        auto* lower = qobject_cast<QPushButton*>(window.Control(IDC_CALC_FREQ));
+        window.FocusItem(IDC_CALC_FREQ, false);
+        EXPECT_TRUE(lower->isDefault() && !upper->isDefault())
+            << "the focused lower Calc is drawn as the default button";
+        const int differing = DifferingPixels(upper->grab().toImage(), lower->grab().toImage());
+        EXPECT_GE(differing, 20) << "the focused lower Calc looks like the upper one";
+        std::printf("[ default ] focused lower Calc against the upper: %d pixels differ\n",
+                    differing);
+        window.FocusItem(IDC_VALUE, true);
+        EXPECT_TRUE(upper->isDefault() && !lower->isDefault())
+            << "the upper Calc is the default again once the focus is in a box";
         QTest::keyClick(&window, Qt::Key_Escape);
     });
 }
