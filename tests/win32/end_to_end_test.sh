@@ -20,6 +20,8 @@ pid=$!
 
 # What the scenario does under Wine beyond what every X display shares.
 scenario_focused_text() { wine "$probe" focused 2>/dev/null | tr -d '\r'; }
+# The window Wine itself holds active, which takes the keys only once the X focus has reached it.
+scenario_active_title() { wine "$probe" active 2>/dev/null | tr -d '\r'; }
 # The About item that the program appends to the system menu (IDM_ABOUTBOX).
 scenario_menu_about() { wine "$probe" syscommand Vardolin 0x0010 >/dev/null; }
 scenario_picture() {

@@ -2,6 +2,7 @@
 // calls, as another program on the same desktop would.
 //   win_probe focused                    prints the text of the focused control of the active
 //                                        window
+//   win_probe active                     prints the title of the active window
 //   win_probe syscommand TITLE COMMAND   sends the window TITLE the system command COMMAND, as
 //                                        choosing it in the window's system menu does
 //   win_probe shortcut LNK               prints the target of the shortcut LNK
@@ -35,6 +36,15 @@ HWND WaitForWindow(const char* title, int milliseconds = 20000) {
     return nullptr;
 }
 
+// Prints a window's text in UTF-8.
+void PrintTextOf(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    char printable[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, printable, sizeof printable, nullptr, nullptr);
+    std::printf("%s", printable);
+}
+
 int PrintFocusedText() {
     const HWND active = GetForegroundWindow();
     GUITHREADINFO thread{};
@@ -44,11 +54,16 @@ int PrintFocusedText() {
         thread.hwndFocus == nullptr) {
         return 1;
     }
-    wchar_t text[256] = {};
-    SendMessageW(thread.hwndFocus, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    char printable[1024] = {};
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, printable, sizeof printable, nullptr, nullptr);
-    std::printf("%s", printable);
+    PrintTextOf(thread.hwndFocus);
+    return 0;
+}
+
+int PrintActiveTitle() {
+    const HWND active = GetForegroundWindow();
+    if (active == nullptr) {
+        return 1;
+    }
+    PrintTextOf(active);
     return 0;
 }
 
@@ -173,6 +188,9 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "focused") == 0) {
         return PrintFocusedText();
     }
+    if (argc == 2 && std::strcmp(argv[1], "active") == 0) {
+        return PrintActiveTitle();
+    }
     if (argc == 4 && std::strcmp(argv[1], "syscommand") == 0) {
         return SendSystemCommand(argv[2], argv[3]);
     }
@@ -185,9 +203,9 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "startup") == 0) {
         return Startup(argv[2], argv[3], std::atoi(argv[4]));
     }
-    std::fprintf(
-        stderr,
-        "usage: win_probe focused | syscommand TITLE COMMAND | shortcut LNK | version FILE | "
-        "startup EXE TITLE RUNS | names\n");
+    std::fprintf(stderr,
+                 "usage: win_probe focused | active | syscommand TITLE COMMAND | shortcut LNK | "
+                 "version FILE | "
+                 "startup EXE TITLE RUNS | names\n");
     return 2;
 }
