@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "framework/qt/modal_box_keys.h"
 #include "framework/qt/qt_dialog_window.h"
 #include "framework/qt/qt_icon.h"
 
@@ -127,6 +128,7 @@ bool QtDialogWindow::IsItemVisible(int id) const {
 void QtDialogWindow::ShowNotice(const std::string& text) {
     QMessageBox notice(QMessageBox::Warning, windowTitle(), QString::fromStdString(text),
                        QMessageBox::Ok, this);
+    const ModalBoxKeys keys(notice);
     notice.exec();
     activateWindow();
 }

@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 
+#include <optional>
+
+#include "framework/qt/modal_box_keys.h"
 #include "framework/qt/qt_dialog_window.h"
 #include "framework/qt/read_only_box_accessible.h"
 
@@ -19,6 +22,10 @@ INT_PTR QtWindowSystem::RunModalDialog(CDialog& dialog, const DialogTemplate& di
     int result = IDCANCEL;
     {
         QtDialogWindow window(dialog, dialogTemplate, ownerWindow);
+        std::optional<ModalBoxKeys> keys;
+        if (ownerWindow != nullptr) {
+            keys.emplace(window);
+        }
         running_.push_back(&window);
         result = window.RunModal();
         running_.pop_back();

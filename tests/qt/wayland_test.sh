@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Drives the real program on a real Wayland compositor (sway, headless) as a person would: its
 # app id is the desktop entry's; the user scenario (tests/support/user_scenario.txt) runs with
-# wtype's keys, reading the boxes through the clipboard; and Escape, Alt+F4 and the window menu's
-# Close end the program with status 0, many times over, with a session bus and without one.
+# wtype's keys, reading the boxes through the clipboard; the keys reach the About box and the
+# notice while the compositor gives the keyboard to the calculator; and Escape, Alt+F4 and the
+# window menu's Close end the program with status 0, many times over, with a session bus and
+# without one.
 # Takes a picture at the output scale given.
 # sway refuses to run as root: as root, the compositor and the program run as nobody, with a
 # runtime folder of their own.
@@ -143,6 +145,36 @@ app_id=$(windows | cut -d'|' -f1 | head -n 1)
 [ "$app_id.desktop" = "$(basename "$entry")" ] || fail "the app id is '$app_id'"
 echo "app id: $app_id"
 run_user_scenario || fail "the user scenario on Wayland"
+
+# A click on the calculator gives it the keyboard while a modal box is open over it (swaymsg's
+# focus does what the click does): Escape still closes the About box and Return the notice.
+no_box_open() {
+    [ "$(scenario_window_count "About Vardolin")" -eq 0 ] && [ "$(scenario_window_count Vardolin)" -eq 1 ]
+}
+start
+for box in "About box" notice; do
+    if [ "$box" = notice ]; then
+        keys -k Tab -k Tab
+        keys x
+        keys -k Return
+        wait_for 10 scenario_notice_open || fail "no notice"
+        closing_key=Return
+    else
+        keys -k F1
+        wait_for 10 scenario_is_active "About Vardolin" || fail "F1 opened no About box"
+        closing_key=Escape
+    fi
+    session swaymsg '[title="^Vardolin$"] focus' >/dev/null
+    wait_for 10 scenario_is_active Vardolin || fail "the calculator did not take the keyboard"
+    keys -k "$closing_key"
+    if wait_for 10 no_box_open; then
+        echo "with the keyboard on the calculator, $closing_key closed the $box"
+    else
+        fail "with the keyboard on the calculator, $closing_key did not reach the $box"
+    fi
+done
+keys -k Escape
+ended "the boxes with the keyboard on the calculator"
 
 # Every way to close the window ends the program, every time, with a session bus and without.
 for bus in none bus; do

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+// Keeps the keyboard with a modal box on a compositor that gives it to another window. A Wayland
+// compositor gives the keyboard to whichever window the user clicks, a program cannot refuse
+// it, and Qt drops the keys of a window that a modal box blocks: a click on the calculator while
+// the About box or the notice is open would lose every key until the user found the box. While
+// it lives, the keys that act on a dialog (Escape, Enter, Tab, Shift+Tab, Space, F1) reach the
+// box wherever the keyboard is: as shortcuts of the whole program, which Qt offers before it
+// drops a blocked window's keys, handed on to the box's focused control, and the box is raised.
+class ModalBoxKeys {
+public:
+    explicit ModalBoxKeys(QWidget& box);
+};
