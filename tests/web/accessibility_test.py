@@ -53,6 +53,54 @@ return found.sort((a, b) => a[1] - b[1])[0];
 """
 
 
+# Under forced colours (a desktop's contrast theme) the browser paints boxes and buttons in the
+# system's colours: the pressed toggle must still stand out from the released one by 3:1, a
+# read-only box must still look unlike one to type into, and the focus must still show.
+FORCED_COLOURS = """
+const luminance = (colour) => {
+  const [r, g, b] = colour.match(/[\\d.]+/g).slice(0, 3).map((c) => {
+    c = c / 255;
+    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  });
+  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+};
+const ratio = (a, b) => {
+  const [x, y] = [luminance(a), luminance(b)].sort((p, q) => q - p);
+  return (x + 0.05) / (y + 0.05);
+};
+// Two boxes look alike when their grounds are near the same and their edges drawn alike.
+const alike = (a, b) => {
+  const [s, t] = [getComputedStyle(a), getComputedStyle(b)];
+  return ratio(s.backgroundColor, t.backgroundColor) < 1.5 && s.borderTopStyle === t.borderTopStyle;
+};
+const pressed = document.querySelector('.toggle[aria-pressed="true"]');
+const released = document.querySelector('.toggle[aria-pressed="false"]');
+const readOnly = document.querySelector('.edit[readonly]');
+const editable = document.querySelector('.edit:not([readonly])');
+editable.focus();
+const focused = getComputedStyle(editable);
+return {
+  toggles: ratio(getComputedStyle(pressed).backgroundColor,
+                 getComputedStyle(released).backgroundColor),
+  boxesDiffer: !alike(readOnly, editable),
+  focusRing: focused.outlineStyle !== 'none' && parseFloat(focused.outlineWidth) >= 2,
+};
+"""
+
+
+def check_forced_colours(page, url, scheme):
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+        {"name": "forced-colors", "value": "active"},
+        {"name": "prefers-color-scheme", "value": scheme}]})
+    page.open(url)
+    found = page.script(FORCED_COLOURS)
+    check(found["toggles"] >= 3, f"forced colours, {scheme}: the pressed toggle stands out from "
+                                 f"the released one by {found['toggles']:.2f}:1")
+    check(found["boxesDiffer"], f"forced colours, {scheme}: read-only boxes look unlike editable ones")
+    check(found["focusRing"], f"forced colours, {scheme}: the focus ring shows")
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+
+
 def violations(page):
     page.script(open(AXE).read())
     return page.driver.execute_async_script(RUN_EVERY_RULE)
@@ -96,6 +144,8 @@ def run_every_setting(page, server):
         "features": [{"name": "prefers-color-scheme", "value": "dark"}]})
     run(page, url, "1280 px, dark")
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+    for scheme in ("light", "dark"):
+        check_forced_colours(page, url, scheme)
     for width in (390, 320):
         emulate_phone(driver, width)
         run(page, url, f"{width} px")
