@@ -64,6 +64,22 @@ Module['vardolin'] = (function () {
     windows.forEach(function (win) { fitBox(win.root); });
   });
 
+  // Safari's engine empties the boxes of a page that it restores from its back-forward cache
+  // when they say autocomplete="off", which the boxes do so that phones offer no autofill. Each
+  // box's text is kept as the page is hidden and put back when the page shows again from that
+  // cache.
+  window.addEventListener('pagehide', function () {
+    document.querySelectorAll('.dialog input').forEach(function (box) {
+      box.dataset.kept = box.value;
+    });
+  });
+  window.addEventListener('pageshow', function (e) {
+    if (!e.persisted) return;
+    document.querySelectorAll('.dialog input').forEach(function (box) {
+      if (box.dataset.kept !== undefined) box.value = box.dataset.kept;
+    });
+  });
+
   // A touch held still on a window's background for this long opens its window menu, as a long
   // press does on phones; the timer runs only while the finger is down.
   var LONG_PRESS = 500;  // ms

@@ -11,7 +11,7 @@ import os
 import sys
 
 from local_browser import url_of
-from page import (CALC_FREQ, CENT, IDOK, TAB_ORDER, TONE, VAL, check, run_in_browser,
+from page import (CALC_FREQ, CENT, IDOK, REF, TAB_ORDER, TONE, VAL, check, run_in_browser,
                   run_user_scenario)
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -65,6 +65,21 @@ def run(page, url, server, pictures):
     check(driver.execute_script("return document.querySelector('.dialog').inert"),
           "the calculator takes no input meanwhile")
     page.keys(Keys.ESCAPE)
+
+    # Back to the page from Safari's back-forward cache, which empties boxes that say
+    # autocomplete="off" (the boxes do, for phones): what that engine does is played here.
+    page.control(1, VAL).clear()
+    page.control(1, VAL).click()
+    page.keys("445", Keys.ENTER)
+    driver.execute_script(
+        "window.dispatchEvent(new PageTransitionEvent('pagehide', {persisted: true}));"
+        "document.querySelectorAll('.dialog input').forEach((box) => { box.value = ''; });"
+        "window.dispatchEvent(new PageTransitionEvent('pageshow', {persisted: true}));")
+    shown = [page.value(box) for box in (REF, VAL, TONE, CENT)]
+    check(shown == ["440", "445", " A3", "19.5622"],
+          f"back from the back-forward cache, the boxes show their values again: {shown}")
+    page.keys(Keys.ENTER)
+    check(page.notice() is None and page.value(CENT) == "19.5622", "and Enter calculates")
 
     WebDriverWait(driver, 10).until(lambda d: d.execute_script(
         "return navigator.serviceWorker.controller !== null"))
