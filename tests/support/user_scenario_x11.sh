@@ -10,7 +10,9 @@ scenario_key() {
     esac
 }
 scenario_type() { xdotool type --delay 40 "$1"; }
-scenario_active_title() { xdotool getactivewindow getwindowname 2>/dev/null; }
+# The title of the window that the window manager holds active.
+x_active_title() { xdotool getactivewindow getwindowname 2>/dev/null; }
+scenario_active_title() { x_active_title; }
 scenario_window_count() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 # The notice is a message box titled like the calculator.
 scenario_notice_open() { [ "$(scenario_window_count Vardolin)" -eq 2 ]; }

@@ -20,8 +20,13 @@ pid=$!
 
 # What the scenario does under Wine beyond what every X display shares.
 scenario_focused_text() { wine "$probe" focused 2>/dev/null | tr -d '\r'; }
-# The window Wine itself holds active, which takes the keys only once the X focus has reached it.
-scenario_active_title() { wine "$probe" active 2>/dev/null | tr -d '\r'; }
+# The active window, once both the window manager and Wine itself hold it active: only then has
+# the X focus reached Wine, and the keys typed go to the window.
+scenario_active_title() {
+    local title
+    title=$(x_active_title)
+    [ "$(wine "$probe" active 2>/dev/null | tr -d '\r')" = "$title" ] && printf '%s' "$title"
+}
 # The About item that the program appends to the system menu (IDM_ABOUTBOX).
 scenario_menu_about() { wine "$probe" syscommand Vardolin 0x0010 >/dev/null; }
 scenario_picture() {
@@ -32,6 +37,8 @@ scenario_picture() {
 }
 scenario_ended() { ends_within 10 "$pid" && wait "$pid"; }
 
+# The dialog has put the focus on its first control, the upper Calc, before a key is typed.
+wait_for 20 scenario_shows Calc || echo "the focus is not on the upper Calc"
 if ! run_user_scenario; then
     kill "$pid" 2>/dev/null || true
     echo "FAIL: the user scenario under Wine"
