@@ -50,7 +50,8 @@ install() {
     wineserver -w
     local entries
     entries=$(vardolin_entries | tr '\n' ' ')
-    echo "installing $version: exit $code; Apps and features: ${entries:-none}; files of $(installed_readme)"
+    echo "installing $version: exit $code; Apps and features: ${entries:-none}" \
+        "in $(vardolin_install_location); files of $(installed_readme) in $folder"
     if [ "$refused" = yes ] && [ "$code" -eq 0 ]; then
         echo "FAIL: $version was not refused"
         status=1
