@@ -26,10 +26,8 @@ axe.run(document, { rules, resultTypes: ['violations'] })
 """
 
 
-# axe checks the contrast of text; this checks what tells a control from its ground (WCAG's
-# non-text contrast, 3:1): each box's, list's and button's border against the window's face, and
-# the pressed toggle's fill.
-LEAST_NON_TEXT_CONTRAST = """
+# WCAG's relative luminance of a CSS colour, and the contrast ratio of two.
+CONTRAST = """
 const luminance = (colour) => {
   const [r, g, b] = colour.match(/[\\d.]+/g).slice(0, 3).map((c) => {
     c = c / 255;
@@ -41,6 +39,12 @@ const ratio = (a, b) => {
   const [x, y] = [luminance(a), luminance(b)].sort((p, q) => q - p);
   return (x + 0.05) / (y + 0.05);
 };
+"""
+
+# axe checks the contrast of text; this checks what tells a control from its ground (WCAG's
+# non-text contrast, 3:1): each box's, list's and button's border against the window's face, and
+# the pressed toggle's fill.
+LEAST_NON_TEXT_CONTRAST = CONTRAST + """
 const face = getComputedStyle(document.querySelector('.dialog')).backgroundColor;
 const found = [];
 for (const e of document.querySelectorAll('.client > .edit, .client > .list, .client > .button')) {
@@ -56,18 +60,7 @@ return found.sort((a, b) => a[1] - b[1])[0];
 # Under forced colours (a desktop's contrast theme) the browser paints boxes and buttons in the
 # system's colours: the pressed toggle must still stand out from the released one by 3:1, a
 # read-only box must still look unlike one to type into, and the focus must still show.
-FORCED_COLOURS = """
-const luminance = (colour) => {
-  const [r, g, b] = colour.match(/[\\d.]+/g).slice(0, 3).map((c) => {
-    c = c / 255;
-    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
-  });
-  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
-};
-const ratio = (a, b) => {
-  const [x, y] = [luminance(a), luminance(b)].sort((p, q) => q - p);
-  return (x + 0.05) / (y + 0.05);
-};
+FORCED_COLOURS = CONTRAST + """
 // Two boxes look alike when their grounds are near the same and their edges drawn alike.
 const alike = (a, b) => {
   const [s, t] = [getComputedStyle(a), getComputedStyle(b)];
