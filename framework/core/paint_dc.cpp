@@ -1,15 +1,6 @@
 #include "framework/core/paint_dc.h"
 
-namespace {
-
-MinimizedPainting* PaintingOf(const CWnd* window) {
-    DialogWindow* dialogWindow = window->GetDialogWindow();
-    return dialogWindow != nullptr ? dialogWindow->Painting() : nullptr;
-}
-
-}  // namespace
-
-CPaintDC::CPaintDC(CWnd* window) : painting_(PaintingOf(window)) {
+CPaintDC::CPaintDC(CWnd* window) : painting_(window->GetMinimizedPainting()) {
     if (painting_ != nullptr) {
         context_ = painting_->BeginPaint();
     }

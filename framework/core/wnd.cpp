@@ -63,9 +63,13 @@ void CWnd::SetIcon(HICON icon, BOOL bigIcon) {
 }
 
 void CWnd::GetClientRect(RECT* rect) const {
-    DialogWindow* window = GetDialogWindow();
-    MinimizedPainting* painting = window != nullptr ? window->Painting() : nullptr;
+    const MinimizedPainting* painting = GetMinimizedPainting();
     *rect = painting != nullptr ? painting->GetClientRect() : RECT{0, 0, 0, 0};
+}
+
+MinimizedPainting* CWnd::GetMinimizedPainting() const {
+    DialogWindow* window = GetDialogWindow();
+    return window != nullptr ? window->Painting() : nullptr;
 }
 
 BOOL CWnd::IsIconic() const {

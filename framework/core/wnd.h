@@ -44,6 +44,10 @@ public:
     // exists.
     CMenu* GetSystemMenu(BOOL revert);
 
+    // Painting into the window while it is minimised, or null where the window system shows
+    // no minimised client area (or the window does not exist).
+    MinimizedPainting* GetMinimizedPainting() const;
+
     void SetIcon(HICON icon, BOOL bigIcon);
     void GetClientRect(RECT* rect) const;
     BOOL IsIconic() const;

@@ -6,7 +6,7 @@ MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& di
         if (source.id == -1) {
             continue;
         }
-        Control control{source, {}, BST_UNCHECKED, {}, CB_ERR};
+        Control control;
         if (!source.IsClass(ControlClass::ComboBox) && !source.title.ordinal) {
             control.text = source.title.text;
         }
@@ -30,8 +30,8 @@ const MemoryDialogWindow::Control* MemoryDialogWindow::Find(int id) const {
 bool MemoryDialogWindow::Type(int id, const std::string& text) {
     Control* control = FindControl(id);
     if (!enabled_ || control == nullptr || !control->enabled ||
-        !control->source.IsClass(ControlClass::Edit) ||
-        (control->source.style & template_style::EditReadOnly)) {
+        !Source(id)->IsClass(ControlClass::Edit) ||
+        (Source(id)->style & template_style::EditReadOnly)) {
         return false;
     }
     control->text = text;
@@ -45,7 +45,7 @@ void MemoryDialogWindow::Click(int id) {
         return;
     }
     if (const Control* control = Find(id);
-        control != nullptr && control->enabled && control->source.IsTabStop()) {
+        control != nullptr && control->enabled && Source(id)->IsTabStop()) {
         FocusItem(id, false);
     }
     manager().ClickButton(id);
@@ -87,7 +87,7 @@ void MemoryDialogWindow::FocusItem(int id, bool selectText) {
         return;
     }
     focus_ = id;
-    const bool edit = control->source.IsClass(ControlClass::Edit);
+    const bool edit = Source(id)->IsClass(ControlClass::Edit);
     selectedText_ = {0, selectText && edit ? control->text.size() : 0};
 }
 
@@ -112,7 +112,7 @@ std::string MemoryDialogWindow::GetItemText(int id) const {
     if (control == nullptr) {
         return {};
     }
-    if (control->source.IsClass(ControlClass::ComboBox)) {
+    if (Source(id)->IsClass(ControlClass::ComboBox)) {
         const auto index = static_cast<std::size_t>(control->selection);
         return control->selection >= 0 && index < control->entries.size() ? control->entries[index]
                                                                           : std::string();

@@ -17,7 +17,6 @@ class MemoryDialogWindow : public ManagedDialogWindow, public MinimizedPainting 
 public:
     // One control as the user sees it.
     struct Control {
-        DialogControl source;
         std::string text;
         int check = BST_UNCHECKED;
         std::vector<std::string> entries;

@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <vector>
 
 #include "calculator/tuning_dlg.h"
 #include "res/resource.h"
@@ -38,6 +40,18 @@ struct Shown {
     double textContrast;
 };
 
+// The colour counted most often.
+QRgb Commonest(const std::map<QRgb, int>& counts) {
+    QRgb commonest = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts) {
+        if (count > most) {
+            commonest = colour, most = count;
+        }
+    }
+    return commonest;
+}
+
 Shown Measure(QWidget* control) {
     const QImage image = control->grab().toImage();
     std::map<QRgb, int> counts;
@@ -46,13 +60,7 @@ Shown Measure(QWidget* control) {
             ++counts[image.pixel(x, y)];
         }
     }
-    QRgb ground = 0;
-    int most = 0;
-    for (const auto& [colour, count] : counts) {
-        if (count > most) {
-            ground = colour, most = count;
-        }
-    }
+    const QRgb ground = Commonest(counts);
     double best = 1;
     for (const auto& [colour, count] : counts) {
         best = std::max(best, Contrast(colour, ground));
@@ -132,15 +140,23 @@ TEST_P(Look, EveryStateReadsAtAGlance) {
     });
 }
 
-// How many pixels of a control differ between two pictures of it.
-int DifferingPixels(const QImage& a, const QImage& b) {
-    int differing = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
-            differing += a.pixel(x, y) != b.pixel(x, y);
+// The colours, in the second picture, of the pixels that differ between two pictures of a
+// control.
+std::vector<QRgb> Changes(const QImage& before, const QImage& after) {
+    std::vector<QRgb> changed;
+    for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
+        for (int x = 0; x < std::min(before.width(), after.width()); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y)) {
+                changed.push_back(after.pixel(x, y));
+            }
         }
     }
-    return differing;
+    return changed;
+}
+
+// How many pixels of a control differ between two pictures of it.
+int DifferingPixels(const QImage& a, const QImage& b) {
+    return static_cast<int>(Changes(a, b).size());
 }
 
 TEST_P(Look, TheFocusShowsEvenOnTheDefaultButton) {
@@ -184,34 +200,19 @@ double EdgeStandingOut(QWidget* box, QRgb face) {
 // The commonest colour among the pixels that differ between two pictures of a control.
 QRgb CommonestChange(const QImage& before, const QImage& after) {
     std::map<QRgb, int> counts;
-    for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
-        for (int x = 0; x < std::min(before.width(), after.width()); ++x) {
-            if (before.pixel(x, y) != after.pixel(x, y)) {
-                ++counts[after.pixel(x, y)];
-            }
-        }
+    for (const QRgb colour : Changes(before, after)) {
+        ++counts[colour];
     }
-    QRgb commonest = 0;
-    int most = 0;
-    for (const auto& [colour, count] : counts) {
-        if (count > most) {
-            commonest = colour, most = count;
-        }
-    }
-    return commonest;
+    return Commonest(counts);
 }
 
 // How many of the pixels that differ between two pictures of a control stand out from `ground`
 // by 3:1 in the second.
 int ChangedStandingOut(const QImage& before, const QImage& after, QRgb ground) {
-    int standing = 0;
-    for (int y = 0; y < std::min(before.height(), after.height()); ++y) {
-        for (int x = 0; x < std::min(before.width(), after.width()); ++x) {
-            standing += before.pixel(x, y) != after.pixel(x, y) &&
-                        Contrast(after.pixel(x, y), ground) >= 3.0;
-        }
-    }
-    return standing;
+    const std::vector<QRgb> changed = Changes(before, after);
+    return static_cast<int>(std::count_if(changed.begin(), changed.end(), [ground](QRgb colour) {
+        return Contrast(colour, ground) >= 3.0;
+    }));
 }
 
 class DesktopPalette : public QtDialogTest {};
