@@ -1,11 +1,14 @@
 // The window-system side of a Qt dialog: its controls' values, the notice, the window's state.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "framework/qt/modal_box_keys.h"
+#include "framework/qt/own_title_bar.h"
 #include "framework/qt/qt_dialog_window.h"
 #include "framework/qt/qt_icon.h"
 
@@ -129,6 +132,9 @@ void QtDialogWindow::ShowNotice(const std::string& text) {
     QMessageBox notice(QMessageBox::Warning, windowTitle(), QString::fromStdString(text),
                        QMessageBox::Ok, this);
     const ModalBoxKeys keys(notice);
+    if (CompositorLeavesTitleBars()) {
+        AddOwnTitleBar(notice, {nullptr, [&notice] { notice.close(); }});
+    }
     notice.exec();
     activateWindow();
 }
@@ -151,9 +157,15 @@ void QtDialogWindow::SetIcon(HICON icon, WPARAM) {
 }
 
 void QtDialogWindow::ShowMinimized(bool minimized) {
-    if (minimized) {
+    if (!minimized) {
+        showNormal();
+    } else if (QGuiApplication::platformName() != QLatin1String("wayland")) {
         showMinimized();
     } else {
-        showNormal();
+        // Qt on Wayland asks the compositor to activate the window whenever the focus moves in
+        // it, as when the window menu closes, and sends the request when the compositor has
+        // answered with a token. Sent after the window is minimised, it would bring the window
+        // back or make it ask for attention; the window is minimised once that has settled.
+        QTimer::singleShot(kWaylandActivationSettles, this, [this] { showMinimized(); });
     }
 }

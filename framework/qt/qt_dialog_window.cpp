@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "framework/core/accessible_names.h"
+#include "framework/qt/own_title_bar.h"
 
 namespace {
 
@@ -54,6 +55,16 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     installEventFilter(this);
     NameForScreenReaders(dialogTemplate, widgets);
     BuildWindowMenu(dialogTemplate);
+    if (CompositorLeavesTitleBars()) {
+        TitleBarActions actions;
+        if (dialogTemplate.style & MinimizeBox) {
+            actions.minimize = [this] { SendSysCommand(SC_MINIMIZE); };
+        }
+        if (HasSystemMenu()) {
+            actions.close = [this] { SendSysCommand(SC_CLOSE); };
+        }
+        AddOwnTitleBar(*this, std::move(actions));
+    }
 }
 
 void QtDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate,

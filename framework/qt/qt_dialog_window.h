@@ -61,6 +61,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // How long a Wayland compositor takes, at most, to answer a request for activation.
+    static constexpr int kWaylandActivationSettles = 150;  // ms
+
     void SendSysCommand(UINT id);
     void ExecWindowMenu(const QPoint& position);
     // Applies the accessible names, descriptions and caption relations of the template.

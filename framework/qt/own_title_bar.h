@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// Most compositors draw each window's title bar; a Wayland compositor without server-side
+// decorations (GNOME's mutter, Weston) leaves it to the program, and Qt's stand-in offers
+// minimize and maximize on every window, a dialog that cannot be resized included. There a
+// dialog gets a title bar of its own, with the buttons that its window has and no others.
+
+// Whether the session's compositor leaves title bars to the programs. Asked once.
+bool CompositorLeavesTitleBars();
+
+// What a title bar's buttons do; a button shows only where its action is given.
+struct TitleBarActions {
+    std::function<void()> minimize;
+    std::function<void()> close;
+};
+
+// Makes `window` frameless and gives it a title bar (icon, title, the buttons of `actions`) and
+// an edge; dragging the bar moves the window. The window's contents move down and right to
+// make room: a window laid out by a layout through its margins, one whose children are placed
+// by hand by moving them. Call it before the window is first shown.
+void AddOwnTitleBar(QWidget& window, TitleBarActions actions);
