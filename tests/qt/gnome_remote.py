@@ -1,0 +1,121 @@
+#!/usr/bin/python3
+"""Types, clicks and takes pictures on GNOME's compositor (mutter) through its remote-desktop
+and screen-cast D-Bus interfaces, as a remote-desktop client does: one session for the whole
+test. Reads one command a line on stdin and answers "ok" or "error: ..." on stdout:
+    key KEY...        presses each key in turn, with its modifiers: Tab, Shift+Tab, Alt+F4
+    type TEXT         types TEXT
+    click X Y         moves the pointer to X,Y on the monitor and clicks the left button
+    picture FILE      saves the monitor's picture as a PNG file
+The picture is taken from the session's PipeWire stream with GStreamer."""
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+REMOTE = "org.gnome.Mutter.RemoteDesktop"
+CAST = "org.gnome.Mutter.ScreenCast"
+KEYSYMS = {
+    "Tab": 0xFF09, "Return": 0xFF0D, "Enter": 0xFF0D, "Escape": 0xFF1B, "Up": 0xFF52,
+    "Down": 0xFF54, "F1": 0xFFBE, "F4": 0xFFC1, "F10": 0xFFC7, "Shift": 0xFFE1,
+    "Ctrl": 0xFFE3, "Alt": 0xFFE9,
+}
+LEFT_BUTTON = 0x110  # BTN_LEFT
+
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+
+def call(name, path, interface, method, arguments=None, reply="()"):
+    return bus.call_sync(name, path, interface, method, arguments, GLib.VariantType(reply),
+                         Gio.DBusCallFlags.NONE, 10000, None).unpack()
+
+
+class Session:
+    def __init__(self):
+        (self.remote,) = call(REMOTE, "/org/gnome/Mutter/RemoteDesktop", REMOTE, "CreateSession",
+                              reply="(o)")
+        (session_id,) = call(REMOTE, self.remote, "org.freedesktop.DBus.Properties", "Get",
+                             GLib.Variant("(ss)", (REMOTE + ".Session", "SessionId")), "(v)")
+        (cast,) = call(CAST, "/org/gnome/Mutter/ScreenCast", CAST, "CreateSession",
+                       GLib.Variant("(a{sv})", (
+                           {"remote-desktop-session-id": GLib.Variant("s", session_id)},)),
+                       "(o)")
+        (self.stream,) = call(CAST, cast, CAST + ".Session", "RecordMonitor",
+                              GLib.Variant("(sa{sv})", ("", {})), "(o)")
+        nodes = []
+        bus.signal_subscribe(None, CAST + ".Stream", "PipeWireStreamAdded", self.stream, None,
+                             Gio.DBusSignalFlags.NONE,
+                             lambda *signal: nodes.append(signal[5].unpack()[0]))
+        self.remote_call("Start")
+        context = GLib.MainContext.default()
+        deadline = time.monotonic() + 10
+        while not nodes and time.monotonic() < deadline:
+            context.iteration(False)
+            time.sleep(0.01)
+        if not nodes:
+            raise RuntimeError("mutter started no screen-cast stream")
+        self.node = nodes[0]
+        # The session's keyboard comes into being with its first key, which it loses: a
+        # modifier alone comes first, and the programs get the new keyboard's keymap.
+        self.keysym(KEYSYMS["Shift"], True)
+        self.keysym(KEYSYMS["Shift"], False)
+        time.sleep(0.5)
+
+    def remote_call(self, method, arguments=None):
+        call(REMOTE, self.remote, REMOTE + ".Session", method, arguments)
+
+    def keysym(self, keysym, pressed):
+        self.remote_call("NotifyKeyboardKeysym", GLib.Variant("(ub)", (keysym, pressed)))
+
+    def key(self, name):
+        keysyms = [KEYSYMS[part] if part in KEYSYMS else ord(part) for part in name.split("+")]
+        for keysym in keysyms:
+            self.keysym(keysym, True)
+        for keysym in reversed(keysyms):
+            self.keysym(keysym, False)
+        time.sleep(0.05)
+
+    def type(self, text):
+        for character in text:
+            self.key(character)
+
+    def click(self, x, y):
+        self.remote_call("NotifyPointerMotionAbsolute",
+                         GLib.Variant("(sdd)", (self.stream, float(x), float(y))))
+        time.sleep(0.1)
+        for pressed in (True, False):
+            self.remote_call("NotifyPointerButton", GLib.Variant("(ib)", (LEFT_BUTTON, pressed)))
+
+    def picture(self, file):
+        subprocess.run(["gst-launch-1.0", "-q", "pipewiresrc", f"path={self.node}",
+                        "num-buffers=1", "!", "videoconvert", "!", "pngenc", "!", "filesink",
+                        f"location={file}"], check=True, timeout=30, stdout=subprocess.DEVNULL)
+
+
+def main():
+    session = Session()
+    print("ok", flush=True)
+    for line in sys.stdin:
+        command, _, rest = line.rstrip("\n").partition(" ")
+        try:
+            if command == "key":
+                for key in rest.split():
+                    session.key(key)
+            elif command == "type":
+                session.type(rest)
+            elif command == "click":
+                session.click(*rest.split())
+            elif command == "picture":
+                session.picture(rest)
+            else:
+                raise ValueError(f"no command {command!r}")
+            print("ok", flush=True)
+        except (GLib.Error, subprocess.SubprocessError, ValueError, KeyError) as error:
+            print(f"error: {error}", flush=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# Drives the real program on GNOME's compositor, mutter (headless, native Wayland, no X11), as a
+# person would, with keys and clicks through mutter's remote-desktop interface
+# (gnome_remote.py) and the windows read as assistive technology reads them (atspi_windows.py):
+# - the user scenario (tests/support/user_scenario.txt);
+# - the title bars that the program draws there: the calculator's has Minimize and Close and no
+#   Maximize, the About box's and the notice's Close alone;
+# - a click on the calculator gives it the keyboard while a modal box is open over it: Escape
+#   still closes the About box and Return the notice;
+# - the window menu's Minimize minimizes, and nothing asks for activation afterwards;
+# - the title bar's Close ends the program with status 0.
+# Everything runs on a session bus, a runtime folder and a monitor of the test's own.
+# Usage: gnome_test.sh path/to/vardolin [picture.png]
+set -euo pipefail
+program=$(realpath "$1")
+picture=${2:+$(realpath "$2")}
+here=$(cd "$(dirname "$0")" && pwd)
+
+for tool in mutter pipewire wireplumber gst-launch-1.0 dbus-run-session convert; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+if [ -z "${VARDOLIN_OWN_SESSION_BUS:-}" ]; then
+    export VARDOLIN_OWN_SESSION_BUS=1
+    exec dbus-run-session -- "$0" "$@"
+fi
+
+source "$here/../../scripts/lib/ends_within.sh"
+source "$here/../support/user_scenario.sh"
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime HOME=$runtime XDG_CONFIG_HOME=$runtime/config LANG=C.UTF-8
+export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=vardolin-test QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset DISPLAY
+
+started=()
+cleanup() {
+    [ -n "${REMOTE_PID:-}" ] && kill "$REMOTE_PID" 2>/dev/null
+    for process in "${started[@]}"; do
+        kill "$process" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$runtime"
+}
+trap cleanup EXIT
+pipewire >"$runtime/pipewire.log" 2>&1 &
+started+=($!)
+wireplumber >"$runtime/wireplumber.log" 2>&1 &
+started+=($!)
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+started+=($!)
+mutter --headless --wayland --no-x11 --virtual-monitor 1280x800 \
+    --wayland-display="$WAYLAND_DISPLAY" >"$runtime/mutter.log" 2>&1 &
+started+=($!)
+wait_for 10 test -S "$runtime/$WAYLAND_DISPLAY" || { echo "FAIL: mutter did not start"; exit 1; }
+
+coproc REMOTE { /usr/bin/python3 "$here/gnome_remote.py" 2>"$runtime/remote.log"; }
+read -r -t 30 reply <&"${REMOTE[0]}" || reply="no answer"
+[ "$reply" = ok ] || { echo "FAIL: no remote-desktop session: $reply"; cat "$runtime/remote.log"; exit 1; }
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Sends a command to the remote-desktop session and waits for it to be done.
+remote() {
+    echo "$*" >&"${REMOTE[1]}"
+    local answer
+    read -r -t 30 answer <&"${REMOTE[0]}" || answer="no answer"
+    [ "$answer" = ok ] || fail "remote-desktop '$*': $answer"
+}
+
+ask() { /usr/bin/python3 "$here/atspi_windows.py" "$(basename "$program")" "$@" 2>/dev/null; }
+
+# The program's windows on the monitor: the box around what has the light window face.
+windows_box() {
+    remote picture "$runtime/screen.png"
+    convert "$runtime/screen.png" -fuzz 6% -fill black +opaque "rgb(239,239,239)" -trim \
+        -format '%wx%h%O' info: 2>/dev/null
+}
+
+start() {
+    WAYLAND_DEBUG=1 "$program" >>"$runtime/program.log" 2>"$runtime/wayland.log" &
+    pid=$!
+    started+=("$pid")
+    wait_for 10 scenario_is_active Vardolin || fail "no calculator window"
+}
+
+# Waits for the program to end and expects status 0.
+ended() {
+    if ! ends_within 10 "$pid"; then
+        fail "$1: the program is still running"
+        kill -9 "$pid"
+        wait "$pid" 2>/dev/null || true
+        return
+    fi
+    wait "$pid" || fail "$1: the program ended with status $?"
+}
+
+# The surface of the calculator, and whether the compositor's keyboard is on it.
+calculator_surface() {
+    grep -m 1 -o 'get_xdg_surface(new id xdg_surface@[0-9]*, wl_surface@[0-9]*' "$runtime/wayland.log" |
+        grep -o 'wl_surface@[0-9]*'
+}
+keyboard_on_calculator() {
+    grep 'wl_keyboard@[0-9]*\.enter(' "$runtime/wayland.log" | tail -n 1 |
+        grep -q "$(calculator_surface)[,)]"
+}
+
+# The scenario's primitives on GNOME.
+scenario_key() {
+    case "$1" in
+        Enter) remote key Return ;;
+        *) remote key "$1" ;;
+    esac
+}
+scenario_type() { remote type "$1"; }
+scenario_active_title() { ask active; }
+scenario_window_count() { ask count "$1"; }
+scenario_focused_text() { ask focused; }
+scenario_notice_open() { [ "$(scenario_window_count Vardolin)" -eq 2 ]; }
+scenario_menu_about() {
+    remote key Shift+F10
+    sleep 0.4
+    remote key Up Return
+}
+scenario_picture() {
+    [ -n "$picture" ] || return 0
+    # The window's face, and the edge around it.
+    local width height left top
+    IFS='x+' read -r width height left top <<<"$(windows_box)"
+    convert "$runtime/screen.png" -crop "$((width + 2))x$((height + 2))+$((left - 1))+$((top - 1))" \
+        +repage "$picture"
+}
+scenario_ended() { ends_within 10 "$pid" && wait "$pid"; }
+
+start
+run_user_scenario || fail "the user scenario on GNOME"
+
+# The title bars: the buttons each window has, and no others.
+start
+calculator=$(windows_box)
+[ "$(ask buttons Vardolin | grep -o 'Minimize\|Maximize\|Close' | tr '\n' ' ')" = "Close Minimize " ] ||
+    fail "the calculator's title bar has '$(ask buttons Vardolin)'"
+
+# A click on the calculator gives it the keyboard while a modal box is open over it.
+IFS='x+' read -r width _ left top <<<"$calculator"
+title_x=$((left + width / 3))
+title_y=$((top + 12))
+for box in "About box" notice; do
+    if [ "$box" = notice ]; then
+        remote key Tab Tab
+        remote type x
+        remote key Return
+        wait_for 10 scenario_notice_open || fail "no notice"
+        buttons=$(ask buttons Vardolin | tr ' ' '\n' | grep -c 'Minimize\|Maximize\|Close' || true)
+        # The calculator's Minimize and Close, and the notice's Close.
+        [ "$buttons" -eq 3 ] || fail "the title bars of the calculator and the notice have $buttons buttons"
+        closing_key=Return
+        closed() { [ "$(scenario_window_count Vardolin)" -eq 1 ]; }
+    else
+        remote key F1
+        wait_for 10 scenario_is_active "About Vardolin" || fail "F1 opened no About box"
+        [ "$(ask buttons "About Vardolin" | grep -o 'Minimize\|Maximize\|Close' | tr '\n' ' ')" = "Close " ] ||
+            fail "the About box's title bar has '$(ask buttons "About Vardolin")'"
+        closing_key=Escape
+        closed() { [ "$(scenario_window_count "About Vardolin")" -eq 0 ]; }
+    fi
+    remote click "$title_x" "$title_y"
+    wait_for 10 keyboard_on_calculator || fail "the click did not give the calculator the keyboard"
+    remote key "$closing_key"
+    if wait_for 10 closed; then
+        echo "with the keyboard on the calculator, $closing_key closed the $box"
+    else
+        fail "with the keyboard on the calculator, $closing_key did not reach the $box"
+    fi
+done
+remote key Escape
+ended "the boxes with the keyboard on the calculator"
+
+# The window menu's Minimize: the window goes, and stays gone.
+start
+remote key Shift+F10
+sleep 0.4
+remote key Down Return
+minimized() { grep -q 'set_minimized()' "$runtime/wayland.log"; }
+gone() { local box; box=$(windows_box); [ "${box%%x*}" -lt 50 ]; }
+if wait_for 10 minimized && wait_for 10 gone; then
+    sleep 1
+    after=$(sed -n '/set_minimized()/,$p' "$runtime/wayland.log" | grep -c 'xdg_activation_v1@[0-9]*\.activate(' || true)
+    [ "$after" -eq 0 ] || fail "after Minimize the program asked $after times for activation"
+    gone || fail "the minimized calculator came back"
+    echo "Minimize: minimized, and $after requests for activation afterwards"
+else
+    fail "the window menu's Minimize did not minimize the calculator"
+fi
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+# The title bar's Close ends the program.
+start
+IFS='x+' read -r width _ left top <<<"$(windows_box)"
+remote click $((left + width - 17)) $((top + 16))
+ended "the title bar's Close"
+
+if [ "$failures" -gt 0 ]; then
+    echo "FAIL: $failures checks failed"
+    sed -n '1,20p' "$runtime/program.log"
+    exit 1
+fi
+echo "PASS: the calculator on GNOME"
