@@ -19,11 +19,13 @@ format=(clang-format-14 shellcheck pyflakes3)
 testing=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev googletest python3 librsvg2-bin)
 # A virtual X display with a window manager, and the tools that drive and photograph it.
 display=(xvfb xauth xdotool xclip x11-utils imagemagick openbox)
-# The unit tests, and the end-to-end ones: the screen-reader bus, two headless Wayland
-# compositors (sway and GNOME's mutter) and what drives and photographs them (mutter through
-# D-Bus and PipeWire), the desktop's platform theme, a German locale.
+# The unit tests, and the end-to-end ones: the screen-reader bus, three headless Wayland
+# compositors (sway, GNOME's mutter, KDE's KWin) and what drives and photographs them (mutter
+# through D-Bus and PipeWire, KWin through its fake-input protocol), the desktop's platform
+# theme, a German locale.
 unit=("${testing[@]}" "${display[@]}" locales at-spi2-core python3-pyatspi dbus
       sway wtype grim wl-clipboard qt6-wayland qt6ct
+      kwin-wayland plasma-wayland-protocols libwayland-bin
       mutter pipewire wireplumber python3-gi gir1.2-glib-2.0 gstreamer1.0-tools
       gstreamer1.0-pipewire gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # clang for the fuzzers and the sanitizers' leak checker.

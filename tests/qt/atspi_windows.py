@@ -36,8 +36,11 @@ def main():
     elif question == "focused":
         for node in descendants(active[0]) if active else []:
             if node.getState().contains(pyatspi.STATE_FOCUSED):
-                text = node.queryText()
-                print(text.getText(0, text.characterCount))
+                try:
+                    text = node.queryText()
+                    print(text.getText(0, text.characterCount))
+                except NotImplementedError:
+                    print()  # a button or a list: no text to read
                 break
     elif question == "buttons":
         for window in shown:

@@ -90,9 +90,17 @@ class Session:
             self.remote_call("NotifyPointerButton", GLib.Variant("(ib)", (LEFT_BUTTON, pressed)))
 
     def picture(self, file):
-        subprocess.run(["gst-launch-1.0", "-q", "pipewiresrc", f"path={self.node}",
-                        "num-buffers=1", "!", "videoconvert", "!", "pngenc", "!", "filesink",
-                        f"location={file}"], check=True, timeout=30, stdout=subprocess.DEVNULL)
+        # A new reader of the stream is sometimes refused while the last one is going away: it
+        # tries again, three times at the most.
+        for attempt in range(3):
+            taken = subprocess.run(
+                ["gst-launch-1.0", "-q", "pipewiresrc", f"path={self.node}", "num-buffers=1",
+                 "!", "videoconvert", "!", "pngenc", "!", "filesink", f"location={file}"],
+                timeout=30, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+            if taken.returncode == 0:
+                return
+            time.sleep(0.5)
+        raise RuntimeError(f"no picture: {taken.stderr.strip()[-300:]}")
 
 
 def main():
@@ -113,7 +121,7 @@ def main():
             else:
                 raise ValueError(f"no command {command!r}")
             print("ok", flush=True)
-        except (GLib.Error, subprocess.SubprocessError, ValueError, KeyError) as error:
+        except (GLib.Error, subprocess.SubprocessError, RuntimeError, ValueError, KeyError) as error:
             print(f"error: {error}", flush=True)
 
 

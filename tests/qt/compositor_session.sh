@@ -1,0 +1,80 @@
+# shellcheck shell=bash
+# Sourced by the end-to-end tests on a Wayland compositor that they start themselves (GNOME's
+# mutter, KDE's KWin), after they have re-run themselves on a session bus of their own: a
+# runtime folder of the test's own with the accessibility bus in it, the program started and
+# ended, and the user scenario's checks answered through AT-SPI (atspi_windows.py), as
+# assistive technology reads the windows. The sourcing script sets `program` and `here`, starts
+# the compositor on $WAYLAND_DISPLAY, adds its processes to `started`, and defines the
+# scenario's keys.
+
+: "${here:?}" "${program:?}"
+# shellcheck source=../../scripts/lib/ends_within.sh
+source "$here/../../scripts/lib/ends_within.sh"
+# shellcheck source=../support/user_scenario.sh
+source "$here/../support/user_scenario.sh"
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime HOME=$runtime XDG_CONFIG_HOME=$runtime/config LANG=C.UTF-8
+export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=vardolin-test QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset DISPLAY
+
+started=()
+cleanup() {
+    for process in "${started[@]}"; do
+        kill "$process" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$runtime"
+}
+trap cleanup EXIT
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+started+=($!)
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+compositor_ready() { test -S "$runtime/$WAYLAND_DISPLAY"; }
+
+ask() { /usr/bin/python3 "$here/atspi_windows.py" "$(basename "$program")" "$@" 2>/dev/null; }
+
+# The buttons of the program's own title bar in the window TITLE, as "Close Minimize ".
+title_bar_buttons() { ask buttons "$1" | grep -o 'Minimize\|Maximize\|Close' | tr '\n' ' '; }
+
+# Starts the program, with the Wayland requests it makes in $runtime/wayland.log.
+start() {
+    WAYLAND_DEBUG=1 "$program" >>"$runtime/program.log" 2>"$runtime/wayland.log" &
+    pid=$!
+    started+=("$pid")
+    wait_for 10 scenario_is_active Vardolin || fail "no calculator window"
+}
+
+# Waits for the program to end and expects status 0.
+ended() {
+    if ! ends_within 10 "$pid"; then
+        fail "$1: the program is still running"
+        kill -9 "$pid"
+        wait "$pid" 2>/dev/null || true
+        return
+    fi
+    wait "$pid" || fail "$1: the program ended with status $?"
+}
+
+scenario_active_title() { ask active; }
+scenario_window_count() { ask count "$1"; }
+scenario_focused_text() { ask focused; }
+scenario_notice_open() { [ "$(scenario_window_count Vardolin)" -eq 2 ]; }
+scenario_ended() { ends_within 10 "$pid" && wait "$pid"; }
+
+# Reports the checks and ends the test.
+finish() {
+    if [ "$failures" -gt 0 ]; then
+        echo "FAIL: $failures checks failed"
+        sed -n '1,20p' "$runtime/program.log"
+        exit 1
+    fi
+    echo "PASS: $1"
+}
