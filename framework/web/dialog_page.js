@@ -23,46 +23,114 @@ Module['vardolin'] = (function () {
     return null;
   }
 
-  // The dialog base units of the page's font, in em: the average width of the 52 letters and
-  // the height of a line, as Windows measures a dialog's font.
-  function measureBaseUnits() {
-    var probe = document.createElement('span');
-    probe.className = 'dialog';
-    probe.style.cssText = 'position:absolute;visibility:hidden;white-space:pre;font-size:100px;' +
-      'line-height:normal;border:0;padding:0';
-    probe.textContent = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
-    document.body.appendChild(probe);
-    var box = probe.getBoundingClientRect();
-    document.body.removeChild(probe);
-    return { width: (box.width / 26 + 1) / 2 / 100, height: box.height / 100 };
-  }
-
   function screen() { return document.getElementById('screen'); }
 
-  // Below this width (phones, or a desktop browser zoomed past 200 %) dialogs take their narrow
-  // layout, and every box is made as large as fits.
-  var NARROW_SCREEN = 600;
-  var DESKTOP_FONT = 17;  // px: the 10-unit toggles 24 px high, the least target size
+  // The dialog base units of the page's font, in em: the average width of the 52 letters and
+  // the height of a line, as Windows measures a dialog's font. Every length of a dialog is a
+  // number of dialog units times the CSS variables --dlu-x and --dlu-y, so that a change of the
+  // units moves and sizes every control at once. The probe stays in the page: when the reader's
+  // own style spaces letters, words or lines more widely (as WCAG's text-spacing test does),
+  // the units grow with the text, and the windows with them.
+  var baseUnits = { width: 0, height: 0 };
+  // (The probe is wider than a phone; it stands in a holder of no size, which the page does not
+  // grow to show.)
+  var probe = document.createElement('span');
+  probe.className = 'dialog';
+  probe.style.cssText = 'position:absolute;visibility:hidden;white-space:pre;font-size:100px;' +
+    'line-height:normal;border:0;padding:0;left:0;top:0';
+  probe.textContent = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
+  var probeHolder = document.createElement('div');
+  probeHolder.setAttribute('aria-hidden', 'true');
+  probeHolder.style.cssText = 'position:absolute;left:0;top:0;width:0;height:0;overflow:hidden';
+  probeHolder.appendChild(probe);
+  document.body.appendChild(probeHolder);
+
+  function measureBaseUnits() {
+    var box = probe.getBoundingClientRect();
+    var width = (box.width / 26 + 1) / 2 / 100;
+    var height = box.height / 100;
+    if (width === baseUnits.width && height === baseUnits.height) return false;
+    baseUnits.width = width;
+    baseUnits.height = height;
+    document.documentElement.style.setProperty('--dlu-x', width / 4 + 'em');
+    document.documentElement.style.setProperty('--dlu-y', height / 8 + 'em');
+    return true;
+  }
+  measureBaseUnits();
+
+  // What a target and the text need at the least: 44 CSS px and 16 px where the pointer is a
+  // finger, 24 px and 12 px with a mouse (WCAG's target sizes; the text as phones and desktops
+  // set it).
+  var DESKTOP_FONT = 17;  // px: the desktop layout's 10-unit toggles 24 px high
   var MARGIN = 8;         // px around a box
 
-  function isNarrowScreen() { return window.innerWidth < NARROW_SCREEN; }
+  function least() {
+    return matchMedia('(pointer: coarse)').matches ? { target: 44, text: 16 }
+                                                   : { target: 24, text: 12 };
+  }
 
-  // Scales a window as a whole through its font size, so that it fits the viewport's width and
-  // height at any zoom: on a wide screen at the desktop's size where that fits, on a narrow one
-  // as large as fits. A second step corrects for the parts whose size does not follow the font
-  // (borders, the least size of touch targets). (The notice wraps its text to fit instead.)
+  // The width the page has for a box, without a vertical scroll bar.
+  function roomWidth() { return document.documentElement.clientWidth - 2 * MARGIN; }
+  function roomHeight() { return window.innerHeight - 2 * MARGIN; }
+
+  // Whether a dialog whose desktop layout is `cx` dialog units wide, with no target lower than
+  // `smallestCy` units, must take its narrow layout: the desktop layout does not fit the
+  // page's width with its targets and text at their least.
+  function wantsNarrow(cx, smallestCy) {
+    var font = Math.max(least().text, least().target / (smallestCy * baseUnits.height / 8));
+    return cx * baseUnits.width / 4 * font + 2 > roomWidth();
+  }
+
+  // The least font size at which every target of the box is large enough and its text readable,
+  // measured at its font size now.
+  function leastFont(box, font) {
+    var smallest = Infinity;
+    box.querySelectorAll('.client > button, .client > input, .client > select').forEach(
+      function (control) {
+        if (control.style.visibility !== 'hidden') {
+          smallest = Math.min(smallest, control.offsetHeight, control.offsetWidth);
+        }
+      });
+    // (Half a pixel more, since a box's border does not grow with the font.)
+    var need = least();
+    return Math.max(need.text, smallest === Infinity ? 0 : font * (need.target + 0.5) / smallest);
+  }
+
+  // Sizes a window through its font size, never below what its targets and text need: the
+  // desktop layout at the desktop's size, smaller only to fit the page while it stays above
+  // that; the narrow layout as large as fits the page's width, and its height down to the
+  // desktop's size. A window that is still too high scrolls with the page. A second and third
+  // step correct for the parts whose size does not follow the font (borders, the title bar's
+  // least target size). (The notice wraps its text to fit instead.)
   function fitBox(box) {
-    for (var step = 0; step < 2; step++) {
+    for (var step = 0; step < 3; step++) {
       var font = parseFloat(getComputedStyle(box).fontSize);
-      var fitting = Math.min((window.innerWidth - 2 * MARGIN) * font / box.offsetWidth,
-                             (window.innerHeight - 2 * MARGIN) * font / box.offsetHeight);
-      box.style.fontSize = (isNarrowScreen() ? fitting : Math.min(DESKTOP_FONT, fitting)) + 'px';
+      var byWidth = roomWidth() * font / box.offsetWidth;
+      var byHeight = roomHeight() * font / box.offsetHeight;
+      var wanted = box.classList.contains('narrow')
+        ? Math.min(byWidth, Math.max(byHeight, DESKTOP_FONT))
+        : Math.min(DESKTOP_FONT, byWidth, byHeight);
+      box.style.fontSize = Math.max(leastFont(box, font), wanted) + 'px';
     }
   }
 
-  window.addEventListener('resize', function () {
-    windows.forEach(function (win) { fitBox(win.root); });
-  });
+  // A window whose layout no longer suits the page (after a resize, a rotation or a zoom) is
+  // rebuilt by the program from its other layout; the innermost window's loop takes the event
+  // and rebuilds every open window. The others are sized again at once.
+  function followPage() {
+    var changed = measureBaseUnits();
+    var relayout = windows.some(function (win) {
+      return win.desktop.hasNarrow &&
+        wantsNarrow(win.desktop.cx, win.desktop.smallestCy) !== win.root.classList.contains('narrow');
+    });
+    if (relayout) {
+      post({ window: innermost().id, type: 'layout' });
+    } else if (changed || windows.length) {
+      windows.forEach(function (win) { fitBox(win.root); });
+    }
+  }
+  window.addEventListener('resize', followPage);
+  new ResizeObserver(followPage).observe(probe);
 
   // Safari's engine empties the boxes of a page that it restores from its back-forward cache
   // when they say autocomplete="off", which the boxes do so that phones offer no autofill. Each
@@ -191,8 +259,8 @@ Module['vardolin'] = (function () {
   }, true);
 
   return {
-    baseUnits: measureBaseUnits(),
-    isNarrowScreen: isNarrowScreen,
+    wantsNarrow: wantsNarrow,
+    fit: fitBox,
 
     // The next event for window `id`; events left for windows that have closed are dropped.
     take: function (id) {
@@ -218,8 +286,10 @@ Module['vardolin'] = (function () {
       });
     },
 
-    openWindow: function (root, id, menu, owner) {
-      var win = { root: root, id: id, menu: menu, lastFocus: null };
+    // Opens a window. `desktop` tells its desktop layout: its width `cx` and its lowest target
+    // `smallestCy` in dialog units, and whether it has a narrow layout.
+    openWindow: function (root, id, menu, owner, desktop) {
+      var win = { root: root, id: id, menu: menu, lastFocus: null, desktop: desktop };
       root.addEventListener('focusin', function (e) {
         if (e.target.id && e.target.id.indexOf('vardolin-') === 0) win.lastFocus = e.target;
       });
@@ -242,6 +312,22 @@ Module['vardolin'] = (function () {
       }
       windows.push(win);
       fitBox(root);
+    },
+
+    // The control of a window that had the focus last (the focus itself, or where it goes back
+    // when the box over the window closes), or null.
+    lastFocus: function (root) {
+      var win = windowWithRoot(root);
+      return win && win.lastFocus ? win.lastFocus : null;
+    },
+
+    // Makes `control` the window's control with the focus: focused now if the window has the
+    // keyboard, else when the box over it closes.
+    keepFocus: function (root, control) {
+      var win = windowWithRoot(root);
+      if (!win) return;
+      win.lastFocus = control;
+      if (win === innermost() && !notice) control.focus();
     },
 
     ready: function () {

@@ -85,6 +85,8 @@ void WebDialogWindow::Dispatch(const val& event) {
         OpenWindowMenu();
     } else if (type == "key") {
         PressKey(event);
+    } else if (type == "layout") {
+        FollowPage();
     }
 }
 

@@ -1,39 +1,57 @@
 // Building a dialog's window in the page, running it and the window's state.
 #include "framework/web/web_dialog_window.h"
 
+#include <utility>
+
 #include "framework/web/web_page.h"
 
 using emscripten::val;
 using web_page::Element;
 using web_page::Script;
 
-WebDialogWindow::WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate,
-                                 Layout layout, WebDialogWindow* owner, int windowId)
-    : ManagedDialogWindow(dialog, dialogTemplate),
+WebDialogWindow::WebDialogWindow(CDialog& dialog, const DialogTemplate& desktop,
+                                 std::optional<DialogTemplate> narrow, WebDialogWindow* owner,
+                                 int windowId)
+    : ManagedDialogWindow(dialog, desktop),
+      desktop_(desktop),
+      narrow_(std::move(narrow)),
       owner_(owner),
       windowId_(windowId),
       root_(val::null()),
       client_(val::null()),
       menu_(val::null()),
-      layout_(layout) {
-    Build(dialogTemplate);
+      layout_(Layout::Desktop) {
+    layout_ = WantedLayout();
+    Build();
 }
 
 WebDialogWindow::~WebDialogWindow() {
     Script().call<void>("closeWindow", root_, owner_ != nullptr ? owner_->root_ : val::null());
 }
 
-void WebDialogWindow::Build(const DialogTemplate& dialogTemplate) {
+void WebDialogWindow::Build() {
     root_ = Element("div", layout_ == Layout::Narrow ? "dialog narrow" : "dialog");
     root_.call<void>("setAttribute", val("role"), val("dialog"));
     root_.call<void>("setAttribute", val("aria-modal"), val("true"));
-    BuildTitleBar(dialogTemplate);
+    BuildTitleBar(desktop_);
+    BuildClient();
+    root_.call<void>("appendChild", client_);
+    BuildWindowMenu();
+    val desktop = val::object();
+    desktop.set("cx", desktop_.cx);
+    desktop.set("smallestCy", SmallestTargetHeight(desktop_, Layout::Desktop));
+    desktop.set("hasNarrow", narrow_.has_value());
+    Script().call<void>("openWindow", root_, windowId_, menu_,
+                        owner_ != nullptr ? owner_->root_ : val::null(), desktop);
+}
 
+void WebDialogWindow::BuildClient() {
+    const DialogTemplate& dialogTemplate = LayoutTemplate();
     client_ = Element("div", "client");
     val style = client_["style"];
     style.set("width", web_page::Em(dialogTemplate.cx, true));
     style.set("height", web_page::Em(dialogTemplate.cy, false));
-    root_.call<void>("appendChild", client_);
+    controls_.clear();
     for (const DialogControl& control : dialogTemplate.controls) {
         val element = BuildControl(control);
         client_.call<void>("appendChild", element);
@@ -43,9 +61,6 @@ void WebDialogWindow::Build(const DialogTemplate& dialogTemplate) {
     }
     NameForScreenReaders(dialogTemplate);
     PublishKeysTaken();
-    BuildWindowMenu();
-    Script().call<void>("openWindow", root_, windowId_, menu_,
-                        owner_ != nullptr ? owner_->root_ : val::null());
 }
 
 void WebDialogWindow::BuildTitleBar(const DialogTemplate& dialogTemplate) {
@@ -84,6 +99,9 @@ void WebDialogWindow::ShowNotice(const std::string& text) {
         const std::string type = event["type"].as<std::string>();
         if (type == "notice-done") {
             break;
+        }
+        if (type == "layout") {
+            FollowPage();
         }
         if (type == "key" && event["key"].as<std::string>() == "F1") {
             dialog().SendCommand(ID_HELP);  // the owner's help, as a notice box asks for it

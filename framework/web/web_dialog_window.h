@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "framework/core/dialog.h"
@@ -18,14 +19,20 @@
 //   the program appended.
 // The page's script (dialog_page.js) turns DOM events into the queue that the modal loop reads;
 // the loop sleeps while the queue is empty.
+// A dialog with a narrow layout (for phones, and desktop browsers zoomed far in) takes it where
+// its desktop layout does not fit the page's width, and changes layout whenever the page crosses
+// that width while the window is open: its client area is built again from the other template,
+// with the same ids, and every control keeps its value, selection, state and the focus. The
+// title bar, the window menu and the boxes over the window stay as they are; the dialog does
+// not know.
 class WebDialogWindow : public ManagedDialogWindow {
 public:
-    // Narrow: the dialog's layout for phones, whose drop-down lists are as high as the template
-    // says (the phone picks from a list of its own) and whose targets are sized for fingers.
+    // Narrow: the dialog's layout for narrow pages, whose drop-down lists are as high as the
+    // template says (a phone picks from a list of its own) and whose targets are larger.
     enum class Layout { Desktop, Narrow };
 
-    WebDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, Layout layout,
-                    WebDialogWindow* owner, int windowId);
+    WebDialogWindow(CDialog& dialog, const DialogTemplate& desktop,
+                    std::optional<DialogTemplate> narrow, WebDialogWindow* owner, int windowId);
     ~WebDialogWindow() override;
 
     // Initialises the dialog, then runs until EndDialog; returns its result.
@@ -63,12 +70,22 @@ private:
     };
 
     // Building (web_dialog_window.cpp, web_dialog_controls.cpp).
-    void Build(const DialogTemplate& dialogTemplate);
+    void Build();
     void BuildTitleBar(const DialogTemplate& dialogTemplate);
+    // Builds the client area and its controls from the template of the current layout.
+    void BuildClient();
     void BuildWindowMenu();
     emscripten::val BuildControl(const DialogControl& control);
     // Accessibility (web_dialog_accessibility.cpp).
     void NameForScreenReaders(const DialogTemplate& dialogTemplate);
+    // The layout (web_dialog_layout.cpp).
+    // The height in dialog units of the template's lowest target (a button, box or list).
+    static int SmallestTargetHeight(const DialogTemplate& dialogTemplate, Layout layout);
+    const DialogTemplate& LayoutTemplate() const;
+    Layout WantedLayout() const;
+    // Changes this window and the windows under it to the layout the page wants now.
+    void FollowPage();
+    void ChangeLayout(Layout layout);
     // Events (web_dialog_keyboard.cpp).
     void PublishKeysTaken();
     emscripten::val NextEvent();
@@ -77,6 +94,8 @@ private:
 
     const Control* Find(int id) const;
 
+    DialogTemplate desktop_;
+    std::optional<DialogTemplate> narrow_;
     WebDialogWindow* owner_;
     int windowId_;
     emscripten::val root_;

@@ -30,10 +30,8 @@ val Element(const char* tag, const char* className) {
 }
 
 std::string Em(int units, bool horizontal) {
-    const val base = Script()["baseUnits"];
-    const double perUnit =
-        horizontal ? base["width"].as<double>() / 4 : base["height"].as<double>() / 8;
-    return std::to_string(units * perUnit) + "em";
+    return "calc(var(--dlu-" + std::string(horizontal ? "x" : "y") + ") * " +
+           std::to_string(units) + ")";
 }
 
 void Place(val& element, const DialogControl& control, int height) {

@@ -20,7 +20,8 @@ emscripten::val Element(const char* tag, const char* className);
 // Places an element at a template control's position, in dialog units of the page's font.
 void Place(emscripten::val& element, const DialogControl& control, int height);
 
-// A length in dialog units as em of the page's font, horizontally or vertically.
+// A length in dialog units, horizontally or vertically: a CSS length in em of the page's font,
+// through the page's dialog units (which grow when the reader spaces text more widely).
 std::string Em(int units, bool horizontal);
 
 // The icon as a canvas, drawn pixel for pixel from the icon resource.

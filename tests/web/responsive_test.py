@@ -1,0 +1,175 @@
+#!/usr/bin/python3
+"""The calculator's web page as the page around it changes, in Chromium's emulation of screens,
+zoom and touch (the only engine here that emulates touch):
+- a desktop window narrowed from 1280 to 320 CSS px and widened again, with a calculation, the
+  pressed toggle, a list's selection, the focus and the open About box kept across the change of
+  layout;
+- a phone turned from upright to landscape and back;
+- phones opened in landscape;
+- browser zoom 200, 300 and 400 %, set before the page loads and after.
+Everywhere: every target at least 44 × 44 CSS px with a finger and 24 with a mouse, the text at
+least 16 and 12 px, no scrolling sideways, and the text never smaller in device pixels as the
+zoom grows. It prints, for each case, the smallest target, the smallest text and whether the
+page scrolls.
+
+Usage: responsive_test.py PAGE_FOLDER"""
+import sys
+
+from local_browser import emulate_desktop, url_of
+from page import CENT, NOTE, TONE, VAL, YAMAHA, check, run_in_browser
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+# The smallest target and the smallest text of the open windows, whether the page scrolls down
+# or sideways, and the layout of each window.
+MEASURE = """
+const shown = e => e.offsetParent !== null && getComputedStyle(e).visibility !== 'hidden';
+const targets = [...document.querySelectorAll(
+    '.dialog button, .dialog input, .dialog select, .notice button')].filter(shown);
+const texts = [...document.querySelectorAll(
+    '.dialog .label, .dialog input, .dialog button, .dialog select, .dialog .title')].filter(shown);
+const root = document.scrollingElement;
+const overlay = document.querySelector('.overlay');
+return {
+  target: Math.min(...targets.map(e => {
+    const r = e.getBoundingClientRect(); return Math.min(r.width, r.height); })),
+  text: Math.min(...texts.map(e => parseFloat(getComputedStyle(e).fontSize))),
+  down: root.scrollHeight > root.clientHeight + 1 ||
+        (overlay !== null && overlay.scrollHeight > overlay.clientHeight + 1),
+  sideways: root.scrollWidth > root.clientWidth + 1 ||
+            (overlay !== null && overlay.scrollWidth > overlay.clientWidth + 1),
+  layouts: [...document.querySelectorAll('.dialog[role=dialog]')].map(
+      d => d.classList.contains('narrow') ? 'narrow' : 'desktop'),
+};
+"""
+
+FINGER = {"target": 44, "text": 16}
+MOUSE = {"target": 24, "text": 12}
+
+
+def screen(page, width, height, scale=1, touch=False):
+    """Makes the page see a screen of `width` × `height` CSS px at `scale` device pixels each,
+    with a mouse or a touch screen; the page gets a resize event as from a real change."""
+    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch})
+    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch,
+                                                                       "maxTouchPoints": 5})
+    # The resize event comes a moment later; then the program rebuilds what changes layout.
+    WebDriverWait(page.driver, 10).until(lambda d: d.execute_script(
+        "return innerWidth === arguments[0] && innerHeight === arguments[1]", width, height))
+    page.script("return new Promise(resolve => requestAnimationFrame(() => resolve()))")
+    page.settle()
+
+
+def measure(page, case, least, scale=1):
+    seen = page.script(MEASURE)
+    print(f"RESULT {case}: smallest target {seen['target']:.1f} px, smallest text "
+          f"{seen['text']:.1f} px ({seen['text'] * scale:.1f} device px), "
+          f"{'scrolls down' if seen['down'] else 'no scrolling'}, {'/'.join(seen['layouts'])}")
+    check(seen["target"] >= least["target"] - 0.05,
+          f"{case}: every target at least {least['target']} px ({seen['target']:.1f})")
+    check(seen["text"] >= least["text"] - 0.05,
+          f"{case}: the text at least {least['text']} px ({seen['text']:.1f})")
+    check(not seen["sideways"], f"{case}: the page does not scroll sideways")
+    return seen
+
+
+def state(page):
+    """What the user sees of the calculator's state: values, toggle, list, focus."""
+    return page.script(
+        "const v = id => document.getElementById('vardolin-1-' + id);"
+        "return [v(arguments[0]).value, v(arguments[1]).value, v(arguments[2]).value,"
+        " v(arguments[3]).getAttribute('aria-pressed'), v(arguments[4]).selectedIndex,"
+        " document.activeElement.id]", VAL, TONE, CENT, YAMAHA, NOTE)
+
+
+def desktop_resized(page, url):
+    emulate_desktop(page.driver)
+    screen(page, 1280, 900)
+    page.open(url)
+    page.control(1, VAL).click()
+    page.keys(Keys.END, Keys.BACKSPACE * 8, "445", Keys.ENTER)
+    page.script("const n = document.getElementById('vardolin-1-' + arguments[0]);"
+                "n.selectedIndex = 3; n.dispatchEvent(new Event('change'))", NOTE)
+    page.control(1, VAL).click()
+    before = state(page)
+    measure(page, "desktop 1280 × 900", MOUSE)
+    for width in (900, 600, 480, 360, 320):
+        screen(page, width, 900)
+        seen = measure(page, f"desktop narrowed to {width} × 900", MOUSE)
+        check(state(page) == before, f"at {width} px the calculator kept its state "
+                                     f"({state(page)} against {before})")
+    check(seen["layouts"] == ["narrow"], "at 320 px the calculator has its narrow layout")
+    screen(page, 1280, 900)
+    seen = measure(page, "widened again to 1280 × 900", MOUSE)
+    check(seen["layouts"] == ["desktop"] and state(page) == before,
+          f"widened again, the desktop layout with the same state ({state(page)} against "
+          f"{before})")
+
+    page.press("F1")
+    screen(page, 360, 900)
+    seen = measure(page, "the About box at 360 × 900", MOUSE)
+    check(page.dialogs() == ["Vardolin", "About Vardolin"] and seen["layouts"] == ["narrow"] * 2,
+          f"the About box stays open, and both windows change layout ({seen['layouts']})")
+    check(page.script("return document.activeElement.closest('.overlay') !== null"),
+          "the focus stays in the About box")
+    page.press("Escape")
+    check(state(page) == before, f"closed, the focus is back in Val. ({state(page)})")
+    screen(page, 1280, 900)
+
+
+def phone_turned(page, url):
+    screen(page, 390, 844, 3, touch=True)
+    page.open(url)
+    page.control(1, VAL).click()
+    page.keys(Keys.END, Keys.BACKSPACE * 8, "445", Keys.ENTER)
+    before = state(page)
+    measure(page, "phone upright 390 × 844", FINGER, 3)
+    for case, width, height in (("turned to landscape 844 × 390", 844, 390),
+                                ("turned upright again 390 × 844", 390, 844),
+                                ("turned to landscape again 844 × 390", 844, 390)):
+        screen(page, width, height, 3, touch=True)
+        measure(page, f"phone {case}", FINGER, 3)
+        check(state(page) == before, f"{case}, the calculator kept its state ({state(page)})")
+
+
+def phones_in_landscape(page, url):
+    for width, height in ((844, 390), (667, 375), (932, 430), (568, 320)):
+        screen(page, width, height, 3, touch=True)
+        page.open(url)
+        measure(page, f"phone opened in landscape {width} × {height}", FINGER, 3)
+
+
+def zoomed(page, url):
+    """Browser zoom on a 1280 × 800 window: the page sees the window's size divided by the zoom,
+    at as many device pixels to the CSS pixel."""
+    for when in ("before loading", "after loading"):
+        emulate_desktop(page.driver)
+        screen(page, 1280, 800)
+        if when == "after loading":
+            page.open(url)
+        device_text = 0
+        for zoom in (1, 2, 3, 4):
+            screen(page, 1280 // zoom, 800 // zoom, zoom)
+            if when == "before loading":
+                page.open(url)
+            seen = measure(page, f"zoom {zoom * 100} % set {when}", MOUSE, zoom)
+            check(seen["text"] * zoom >= device_text - 0.05,
+                  f"zoom {zoom * 100} % {when}: the text does not shrink in device pixels")
+            device_text = seen["text"] * zoom
+
+
+def run(page, server):
+    url = url_of(server)
+    desktop_resized(page, url)
+    phone_turned(page, url)
+    phones_in_landscape(page, url)
+    zoomed(page, url)
+
+
+def main():
+    run_in_browser(sys.argv[1], run, "the page follows resizes, rotations and zoom, with "
+                                     "targets and text at their least sizes")
+
+
+main()
