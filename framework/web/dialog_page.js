@@ -132,19 +132,21 @@ Module['vardolin'] = (function () {
   window.addEventListener('resize', followPage);
   new ResizeObserver(followPage).observe(probe);
 
-  // Safari's engine empties the boxes of a page that it restores from its back-forward cache
-  // when they say autocomplete="off", which the boxes do so that phones offer no autofill. Each
-  // box's text is kept as the page is hidden and put back when the page shows again from that
-  // cache.
+  // Safari's engine empties the boxes that say autocomplete="off" (which the boxes do, so that
+  // phones offer no autofill) when it brings a page back from its back-forward cache, in a task
+  // of its own after the page shows. While the page is hidden the boxes say nothing about
+  // autocompletion, and they say "off" again when it shows; their text is also kept and put
+  // back, for an engine that empties them all the same.
   window.addEventListener('pagehide', function () {
     document.querySelectorAll('.dialog input').forEach(function (box) {
       box.dataset.kept = box.value;
+      box.removeAttribute('autocomplete');
     });
   });
   window.addEventListener('pageshow', function (e) {
-    if (!e.persisted) return;
     document.querySelectorAll('.dialog input').forEach(function (box) {
-      if (box.dataset.kept !== undefined) box.value = box.dataset.kept;
+      box.setAttribute('autocomplete', 'off');
+      if (e.persisted && box.dataset.kept !== undefined) box.value = box.dataset.kept;
     });
   });
 

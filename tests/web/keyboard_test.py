@@ -13,6 +13,7 @@ from pathlib import Path
 
 from local_browser import url_of
 from page import CENT, COUNT_TIMERS, IDOK, KEYS, REF, TONE, VAL, check, run_in_browser
+from selenium.common.exceptions import ElementNotInteractableException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -187,7 +188,10 @@ def run_random_keys(page, url, count=400):
             page.wait_for("ready")
         if key == "click":
             targets = page.driver.find_elements(By.CSS_SELECTOR, ".label, .client, .overlay")
-            click_at(page, chooser.choice(targets), 1, 1)
+            try:
+                click_at(page, chooser.choice(targets), 1, 1)
+            except ElementNotInteractableException:
+                pass  # WebKit's driver clicks nothing that a box covers, as a person cannot
         elif key in KEYS or key == "Menu":
             page.press(key)
         else:
@@ -199,13 +203,22 @@ def run_random_keys(page, url, count=400):
 
 
 def run_idle(page, url):
-    page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_TIMERS})
-    page.open(url)
+    if page.chromium:
+        page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                    {"source": COUNT_TIMERS})
+        page.open(url)
+    else:  # counted from the moment the calculator is ready
+        page.open(url)
+        page.script(COUNT_TIMERS)
     page.keys("445", Keys.ENTER)
+    # A driver may start timers of its own in the page to run a script (WebKit's does): what
+    # two scripts in a row count is the driver's.
+    first = page.script("return window.vardolinTimers")
     before = page.script("return window.vardolinTimers")
     time.sleep(5)
     after = page.script("return window.vardolinTimers")
-    check(after == before, f"an idle page runs no timer for 5 s ({after - before} started)")
+    started = after - before - (before - first)
+    check(started == 0, f"an idle page runs no timer for 5 s ({started} started)")
 
 
 def run(page, server):

@@ -4,7 +4,7 @@ import os
 import sys
 import tempfile
 
-from local_browser import chromium, serve
+from local_browser import browser, serve
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.common.exceptions import TimeoutException
@@ -46,9 +46,20 @@ KEYS = {
 }
 
 
+# The browser engine the tests run in: "chromium" (the default) or "webkit" (Safari's).
+ENGINE = os.environ.get("VARDOLIN_BROWSER", "chromium")
+
+
 class Page:
-    def __init__(self, driver):
+    def __init__(self, driver, engine=ENGINE):
         self.driver = driver
+        self.engine = engine
+
+    @property
+    def chromium(self):
+        """Whether the page is in Chromium, whose DevTools protocol emulates screens and touch
+        and types the Menu key; the other engines have none of these."""
+        return self.engine == "chromium"
 
     def script(self, text, *args):
         return self.driver.execute_script(text, *args)
@@ -85,12 +96,16 @@ class Page:
 
     def press(self, name):
         """Presses a key by its name in the keyboard cases, wherever the focus is."""
-        if name == "Menu":
+        if name == "Menu" and self.chromium:
             # WebDriver has no Menu key; the browser's own key event stands in for it.
             for kind in ("keyDown", "keyUp"):
                 self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
                     "type": kind, "key": "ContextMenu", "code": "ContextMenu",
                     "windowsVirtualKeyCode": 93})
+        elif name == "Menu":
+            # Elsewhere a key event made in the page stands in for it.
+            self.script("(document.activeElement || document.body).dispatchEvent(new KeyboardEvent("
+                        "'keydown', {key: 'ContextMenu', bubbles: true, cancelable: true}))")
         else:
             modifier, key = KEYS[name]
             actions = ActionChains(self.driver)
@@ -184,17 +199,18 @@ def run_user_scenario(page, picture=None):
 
 
 def run_in_browser(folder, test, summary, width=1024, height=768):
-    """Serves `folder` on 127.0.0.1, opens a new headless Chromium on a profile of its own and
-    calls test(page, server); then reports the checks and ends the process, with status 1 when
-    any failed."""
+    """Serves `folder` on 127.0.0.1, opens a new browser of the engine the environment names
+    (VARDOLIN_BROWSER: chromium, the default, or webkit) on a profile of its own and calls
+    test(page, server); then reports the checks and ends the process, with status 1 when any
+    failed."""
     server = serve(folder)
-    with tempfile.TemporaryDirectory() as profile:
-        driver = chromium(profile, width, height)
+    print(f"in {ENGINE}")
+    with tempfile.TemporaryDirectory() as profile, \
+            browser(ENGINE, profile, width, height) as driver:
         driver.set_script_timeout(30)
         try:
             test(Page(driver), server)
         finally:
-            driver.quit()
             server.shutdown()
             server.server_close()
     if failures:
