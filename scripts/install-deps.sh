@@ -32,8 +32,9 @@ unit=("${testing[@]}" "${display[@]}" locales at-spi2-core python3-pyatspi dbus
 clang=(clang libclang-rt-dev)
 # The web page: Emscripten builds it (and the suites for the engine).
 page=("${run[@]}" emscripten librsvg2-bin)
-# The browsers that test the page: Chromium, and Safari's engine (WebKitGTK) on a virtual display.
-web=("${testing[@]}" "${page[@]}" chromium chromium-driver python3-selenium
+# The browsers that test the page: Chromium, Firefox (driven by npm's puppeteer-core, on
+# Node.js), and Safari's engine (WebKitGTK) on a virtual display.
+web=("${testing[@]}" "${page[@]}" chromium chromium-driver python3-selenium firefox-esr
      webkit2gtk-driver xvfb xauth)
 # The Windows program under Wine.
 windows=("${testing[@]}" "${display[@]}" locales g++-mingw-w64-x86-64-posix wine wine64)

@@ -183,9 +183,27 @@ Module['vardolin'] = (function () {
     });
   }
 
+  // Focuses an element that has just become focusable (shown, or out of an inert window).
+  // Firefox refuses the focus until it has worked out the element's style again, which asking
+  // for the element's size makes it do.
+  function focus(element) {
+    element.getBoundingClientRect();
+    element.focus();
+  }
+
+  // Remembers which control of a window has the focus as a box or menu opens over it, for a
+  // browser that sends no focus events to a window without the system's focus (a headless one).
+  function rememberFocus(win) {
+    var active = document.activeElement;
+    if (win && active && active.id && active.id.indexOf('vardolin-') === 0 &&
+        win.root.contains(active)) {
+      win.lastFocus = active;
+    }
+  }
+
   // Gives the focus back to the control of a window that had it last.
   function refocus(win) {
-    if (win && win.lastFocus && win.lastFocus.isConnected) win.lastFocus.focus();
+    if (win && win.lastFocus && win.lastFocus.isConnected) focus(win.lastFocus);
   }
 
   function menuItems(menu) { return Array.prototype.slice.call(menu.querySelectorAll('[role=menuitem]')); }
@@ -197,8 +215,8 @@ Module['vardolin'] = (function () {
     return true;
   }
 
-  // The keys of an open window menu: arrows, Home and End move, Enter and Space choose (the
-  // browser clicks the item), Escape closes it. Any other key closes it first and then goes to
+  // The keys of an open window menu: arrows, Home and End move, Enter and Space choose,
+  // Escape closes it. Any other key closes it first and then goes to
   // the window. True when the menu took the key.
   function menuKey(win, e) {
     var items = menuItems(win.menu);
@@ -209,12 +227,18 @@ Module['vardolin'] = (function () {
       case 'ArrowUp': next = (at + items.length - 1) % items.length; break;
       case 'Home': next = 0; break;
       case 'End': next = items.length - 1; break;
-      case 'Enter': case ' ': return at >= 0;
+      case 'Enter': case ' ':
+        // The item is chosen here rather than by the browser's own activation of a focused
+        // button, which Firefox gives only to a window with the system's focus.
+        if (at < 0) return false;
+        e.preventDefault();
+        items[at].click();
+        return true;
       case 'Escape': e.preventDefault(); closeMenu(win); return true;
       default: closeMenu(win); return false;
     }
     e.preventDefault();
-    if (items.length) items[next].focus();
+    if (items.length) focus(items[next]);
     return true;
   }
 
@@ -303,6 +327,7 @@ Module['vardolin'] = (function () {
       openMenuOnLongPress(root, id);
       var ownerWindow = owner ? windowWithRoot(owner) : null;
       if (ownerWindow) {
+        rememberFocus(ownerWindow);
         closeMenu(ownerWindow);
         owner.inert = true;
         var overlay = document.createElement('div');
@@ -320,6 +345,7 @@ Module['vardolin'] = (function () {
     // when the box over the window closes), or null.
     lastFocus: function (root) {
       var win = windowWithRoot(root);
+      rememberFocus(win);
       return win && win.lastFocus ? win.lastFocus : null;
     },
 
@@ -329,7 +355,7 @@ Module['vardolin'] = (function () {
       var win = windowWithRoot(root);
       if (!win) return;
       win.lastFocus = control;
-      if (win === innermost() && !notice) control.focus();
+      if (win === innermost() && !notice) focus(control);
     },
 
     ready: function () {
@@ -353,9 +379,10 @@ Module['vardolin'] = (function () {
     openMenu: function (menu) {
       var win = innermost();
       if (!win || win.menu !== menu) return;
+      rememberFocus(win);
       menu.hidden = false;
       var items = menuItems(menu);
-      if (items.length) items[0].focus();
+      if (items.length) focus(items[0]);
     },
 
     closeMenu: function (menu) {
@@ -363,6 +390,7 @@ Module['vardolin'] = (function () {
     },
 
     openNotice: function (root, id, text) {
+      rememberFocus(windowWithRoot(root));
       closeMenu(windowWithRoot(root));
       root.inert = true;
       var overlay = document.createElement('div');
@@ -385,7 +413,7 @@ Module['vardolin'] = (function () {
       overlay.appendChild(alert);
       screen().appendChild(overlay);
       notice = { overlay: overlay, id: id };
-      ok.focus();
+      focus(ok);
       return overlay;
     },
 
@@ -416,7 +444,7 @@ Module['vardolin'] = (function () {
     ended: function () {
       document.body.dataset.state = 'ended';
       document.getElementById('ended').hidden = false;
-      document.getElementById('restart').focus();
+      focus(document.getElementById('restart'));
     },
   };
 })();

@@ -14,7 +14,6 @@ from pathlib import Path
 from local_browser import url_of
 from page import CENT, COUNT_TIMERS, IDOK, KEYS, REF, TONE, VAL, check, run_in_browser
 from selenium.common.exceptions import ElementNotInteractableException
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -96,8 +95,7 @@ def run_cases(page, url):
 
 
 def click_at(page, element, x, y):
-    ActionChains(page.driver).move_to_element_with_offset(element, x, y).click().perform()
-    page.settle()
+    page.click_at(element, x, y)
 
 
 def run_lost_focus_paths(page, url):
@@ -111,7 +109,7 @@ def run_lost_focus_paths(page, url):
 
     page.open(url)
     WebKeyboard(page).type(VAL, "445")
-    ActionChains(driver).context_click(driver.find_element(By.CSS_SELECTOR, ".client")).perform()
+    page.click_at(driver.find_element(By.CSS_SELECTOR, ".client"), 5, 5, "right")
     page.settle()
     driver.find_elements(By.CSS_SELECTOR, ".window-menu [role=menuitem]")[-1].click()
     page.settle()

@@ -1,7 +1,7 @@
 """A static folder served on 127.0.0.1, and the browsers that the web page's tests and benchmark
-open it in: Debian's Chromium, headless, driven through chromedriver, and Debian's WebKitGTK
-(Safari's engine) in its MiniBrowser, driven through WebKitWebDriver on a virtual X display of
-its own."""
+open it in: Debian's Chromium, headless, driven through chromedriver; Debian's Firefox ESR,
+headless, driven over WebDriver BiDi (firefox_driver.py); and Debian's WebKitGTK (Safari's
+engine) in its MiniBrowser, driven through WebKitWebDriver on a virtual X display of its own."""
 import contextlib
 import functools
 import http.server
@@ -9,6 +9,7 @@ import os
 import subprocess
 import threading
 
+from firefox_driver import FirefoxDriver
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
@@ -90,9 +91,11 @@ def webkit():
 
 @contextlib.contextmanager
 def browser(engine, profile, width, height):
-    """The browser `engine` ("chromium" or "webkit") with a window of `width` × `height`."""
-    if engine == "chromium":
-        driver = chromium(profile, width, height)
+    """The browser `engine` ("chromium", "firefox" or "webkit") with a window of `width` ×
+    `height`."""
+    if engine in ("chromium", "firefox"):
+        driver = (chromium(profile, width, height) if engine == "chromium"
+                  else FirefoxDriver(profile, width, height))
         try:
             yield driver
         finally:

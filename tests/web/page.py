@@ -46,7 +46,8 @@ KEYS = {
 }
 
 
-# The browser engine the tests run in: "chromium" (the default) or "webkit" (Safari's).
+# The browser engine the tests run in: "chromium" (the default), "firefox" or "webkit"
+# (Safari's).
 ENGINE = os.environ.get("VARDOLIN_BROWSER", "chromium")
 
 
@@ -66,7 +67,7 @@ class Page:
 
     def wait_for(self, state):
         WebDriverWait(self.driver, 10).until(
-            lambda d: d.execute_script("return document.body.dataset.state") == state)
+            lambda d: d.execute_script("return document.body && document.body.dataset.state") == state)
 
     def open(self, url):
         self.driver.get(url)
@@ -108,16 +109,33 @@ class Page:
                         "'keydown', {key: 'ContextMenu', bubbles: true, cancelable: true}))")
         else:
             modifier, key = KEYS[name]
-            actions = ActionChains(self.driver)
-            if modifier:
-                actions.key_down(modifier).send_keys(key).key_up(modifier)
-            else:
-                actions.send_keys(key)
-            actions.perform()
+            self.send(key, modifiers=[modifier] if modifier else [])
         self.settle()
 
     def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
+        self.send(*keys)
+        self.settle()
+
+    def send(self, *keys, modifiers=()):
+        """Types `keys` (Selenium's key characters, or text) with `modifiers` held down."""
+        if hasattr(self.driver, "send_keys"):
+            self.driver.send_keys(keys, modifiers)
+            return
+        actions = ActionChains(self.driver)
+        for modifier in modifiers:
+            actions.key_down(modifier)
+        actions.send_keys(*keys)
+        for modifier in modifiers:
+            actions.key_up(modifier)
+        actions.perform()
+
+    def click_at(self, element, x, y, button="left"):
+        """A click (or a right-click) `x`, `y` px from the element's top left corner."""
+        if hasattr(self.driver, "click_at"):
+            self.driver.click_at(element, x, y, button)
+        else:
+            actions = ActionChains(self.driver).move_to_element_with_offset(element, x, y)
+            (actions.context_click() if button == "right" else actions.click()).perform()
         self.settle()
 
     def dialogs(self):
@@ -200,7 +218,7 @@ def run_user_scenario(page, picture=None):
 
 def run_in_browser(folder, test, summary, width=1024, height=768):
     """Serves `folder` on 127.0.0.1, opens a new browser of the engine the environment names
-    (VARDOLIN_BROWSER: chromium, the default, or webkit) on a profile of its own and calls
+    (VARDOLIN_BROWSER: chromium, the default, firefox or webkit) on a profile of its own and calls
     test(page, server); then reports the checks and ends the process, with status 1 when any
     failed."""
     server = serve(folder)

@@ -61,6 +61,14 @@ def window(page, width, height):
 def screen(page, width, height, scale=1, touch=False):
     """Makes the page see a screen of `width` × `height` CSS px at `scale` device pixels each,
     with a mouse or a touch screen; the page gets a resize event as from a real change."""
+    if touch and not page.chromium:
+        raise ValueError("touch is emulated in Chromium alone")
+    if hasattr(page.driver, "set_viewport"):  # Firefox
+        page.driver.set_viewport(width, height, scale)
+        WebDriverWait(page.driver, 10).until(lambda d: d.execute_script(
+            "return innerWidth === arguments[0]", width))
+        page.settle()
+        return
     if not page.chromium:
         window(page, width, height)
         return
@@ -115,7 +123,7 @@ def desktop_resized(page, url):
         seen = measure(page, f"desktop narrowed to {width} × 900", MOUSE)
         check(state(page) == before, f"at {width} px the calculator kept its state "
                                      f"({state(page)} against {before})")
-    if not page.chromium:
+    if page.script("return innerWidth") > 320:
         print("the narrow layout is not reached in a window this browser cannot narrow")
         return
     check(seen["layouts"] == ["narrow"], "at 320 px the calculator has its narrow layout")
@@ -163,7 +171,8 @@ def zoomed(page, url):
     """Browser zoom on a 1280 × 800 window: the page sees the window's size divided by the zoom,
     at as many device pixels to the CSS pixel."""
     for when in ("before loading", "after loading"):
-        emulate_desktop(page.driver)
+        if page.chromium:
+            emulate_desktop(page.driver)
         screen(page, 1280, 800)
         if when == "after loading":
             page.open(url)
@@ -181,12 +190,13 @@ def zoomed(page, url):
 def run(page, server):
     url = url_of(server)
     desktop_resized(page, url)
-    if not page.chromium:
-        print("phones, touch and zoom are emulated in Chromium alone")
-        return
-    phone_turned(page, url)
-    phones_in_landscape(page, url)
-    zoomed(page, url)
+    if page.chromium:
+        phone_turned(page, url)
+        phones_in_landscape(page, url)
+    else:
+        print("phones and touch are emulated in Chromium alone")
+    if page.chromium or page.engine == "firefox":
+        zoomed(page, url)
 
 
 def main():

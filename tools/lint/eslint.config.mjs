@@ -1,6 +1,6 @@
 // The rules for the web page's own scripts: ESLint's recommended set. The page's script runs
 // before Emscripten's code in the same scope (--pre-js), beside the Module it fills; the worker
-// runs in a service worker's scope.
+// runs in a service worker's scope; the tests' Firefox bridge is a module for Node.js.
 import js from '@eslint/js';
 import globals from 'globals';
 
@@ -20,6 +20,14 @@ export default [
       ecmaVersion: 2017,
       sourceType: 'script',
       globals: { ...globals.serviceworker },
+    },
+  },
+  {
+    files: ['tests/web/firefox_bridge.mjs'],
+    languageOptions: {
+      ecmaVersion: 2022,
+      sourceType: 'module',
+      globals: { ...globals.node },
     },
   },
 ];
