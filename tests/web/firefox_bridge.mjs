@@ -3,7 +3,7 @@
 // {"op": ..., ...}; one answer a line on stdout, {"value": ...} or {"error": "..."}. Elements
 // travel as {"element": N}, a number this bridge keeps the element under.
 // Usage: node firefox_bridge.mjs PROFILE_FOLDER WIDTH HEIGHT
-/* global Element, history, location -- the page's, in functions that puppeteer runs there */
+/* global Element, history, location, window -- the page's, in functions that puppeteer runs there */
 import readline from 'node:readline';
 import puppeteer from 'puppeteer-core';
 
@@ -41,10 +41,20 @@ async function result(handle) {
 
 const operations = {
   get: ({ url }) => page.goto(url, { waitUntil: 'load' }).then(() => null),
-  // A page that comes back from the back-forward cache, or from a service worker, may fire no
-  // load event: the caller waits for what it expects.
+  // A page that comes back from the back-forward cache fires no load event: the caller waits
+  // for what it expects.
   back: () => page.evaluate(() => { history.back(); }).then(() => null),
-  refresh: () => page.evaluate(() => { location.reload(); }).then(() => null),
+  // Firefox reports no navigation for a page that its service worker serves: the old page is
+  // marked, and the new one is the first without the mark.
+  refresh: async () => {
+    await page.evaluate(() => { window.vardolinLeft = true; location.reload(); });
+    for (let tries = 0; tries < 100; tries++) {
+      const loaded = await page.evaluate(() => !window.vardolinLeft).catch(() => false);
+      if (loaded) return null;
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    throw new Error('the page did not load again');
+  },
   execute: async ({ script, args }) => {
     // A function made here from Selenium's script text; puppeteer sends it to the page.
     const handle = await page.evaluateHandle(new Function(script), ...args.map(argument));
