@@ -8,9 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
-#include <functional>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -59,8 +59,8 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QPalette::ColorGroup group = window()->isActiveWindow() ? QPalette::Active
-                                                                       : QPalette::Disabled;
+        const QPalette::ColorGroup group =
+            window()->isActiveWindow() ? QPalette::Active : QPalette::Disabled;
         if (isDown() || underMouse()) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(palette().color(isDown() ? QPalette::Dark : QPalette::Midlight));
@@ -196,9 +196,8 @@ private:
 }  // namespace
 
 bool CompositorLeavesTitleBars() {
-    static const bool leaves =
-        QGuiApplication::platformName() == QLatin1String("wayland") &&
-        !CompositorOffersDecorations();
+    static const bool leaves = QGuiApplication::platformName() == QLatin1String("wayland") &&
+                               !CompositorOffersDecorations();
     return leaves;
 }
 

@@ -44,8 +44,8 @@ const DialogTemplate& WebDialogWindow::LayoutTemplate() const {
 
 WebDialogWindow::Layout WebDialogWindow::WantedLayout() const {
     const bool narrow =
-        narrow_ && web_page::Script().call<bool>(
-                       "wantsNarrow", desktop_.cx, SmallestTargetHeight(desktop_, Layout::Desktop));
+        narrow_ && web_page::Script().call<bool>("wantsNarrow", desktop_.cx,
+                                                 SmallestTargetHeight(desktop_, Layout::Desktop));
     return narrow ? Layout::Narrow : Layout::Desktop;
 }
 
