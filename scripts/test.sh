@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite, stage by stage:
 #   format     the format check and the linters (shell, Python, the page's JavaScript)
-#   unit       unit, form and widget tests, the end-to-end and accessibility tests (X11, Wayland)
+#   unit       unit, form and widget tests, the end-to-end and accessibility tests (X11, and
+#              Wayland on sway, GNOME's mutter and KDE's KWin)
 #   sanitize   the unit tests under AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz       the fuzzers, for a bounded time each
 #   engine     the suites built with Emscripten and run under Node.js
-#   web        the web page in headless Chromium: keys, touch on phones, axe-core, updates
+#   web        the web page in Chromium, Firefox and WebKit: keys, layouts, text spacing, Back;
+#              touch on phones, axe-core and updates in Chromium
 #   windows    the Windows program built with mingw-w64 and tested under Wine
 #   packages   the packages built twice, validated, installed, used and removed
 # Every stage but format and fuzz is a test preset of CMakePresets.json run by ctest; a stage
