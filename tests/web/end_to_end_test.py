@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """Drives the calculator's web page in a real browser (Chromium, or the engine that
-VARDOLIN_BROWSER names) as a person would: the page served from a static folder on 127.0.0.1, the start,
-the user scenario that the desktop tests run too (tests/support/user_scenario.txt), the end of
-the program and its new start, the notice and the About box over the calculator, Back from
-another page of the site, and the page opened again offline from its service worker. It also takes the README's picture on a desktop
-(phone_test.py takes those on a phone).
+VARDOLIN_BROWSER names) as a person would: the page served from a static folder on 127.0.0.1,
+the start, the user scenario that the desktop tests run too (tests/support/user_scenario.txt),
+the end of the program and its new start, the notice and the About box over the calculator,
+Back from another page of the site, and the page opened again offline from its service worker.
+It also takes the README's picture on a desktop (phone_test.py takes those on a phone).
 
 Usage: end_to_end_test.py PAGE_FOLDER [PICTURE_FOLDER]"""
 import os
