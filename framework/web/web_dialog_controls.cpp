@@ -64,7 +64,7 @@ val WebDialogWindow::BuildControl(const DialogControl& control) {
     } else if (control.IsClass(ControlClass::ComboBox)) {
         element = Element("select", "list");
         if (layout_ == Layout::Desktop) {
-            height = 12;  // closed; the template's height includes the dropped-down list
+            height = kClosedListHeight;
         }
     } else {
         element = BuildStaticElement(control);

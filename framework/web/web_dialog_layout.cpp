@@ -9,8 +9,6 @@ using emscripten::val;
 
 namespace {
 
-constexpr int kClosedListHeight = 12;  // dialog units: a drop-down list's box on the desktop
-
 // What a control shows and how it stands, kept while its window is built again.
 struct KeptControl {
     std::string text;

@@ -78,6 +78,10 @@ private:
     emscripten::val BuildControl(const DialogControl& control);
     // Accessibility (web_dialog_accessibility.cpp).
     void NameForScreenReaders(const DialogTemplate& dialogTemplate);
+    // A drop-down list's closed box on the desktop layout, in dialog units; the template's
+    // height includes the dropped-down list.
+    static constexpr int kClosedListHeight = 12;
+
     // The layout (web_dialog_layout.cpp).
     // The height in dialog units of the template's lowest target (a button, box or list).
     static int SmallestTargetHeight(const DialogTemplate& dialogTemplate, Layout layout);

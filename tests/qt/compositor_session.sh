@@ -1,13 +1,23 @@
 # shellcheck shell=bash
 # Sourced by the end-to-end tests on a Wayland compositor that they start themselves (GNOME's
-# mutter, KDE's KWin), after they have re-run themselves on a session bus of their own: a
+# mutter, KDE's KWin), with no arguments, so that it sees the test's: the test skipped (status
+# 77) where one of its `tools` is missing, the test run again on a session bus of its own, a
 # runtime folder of the test's own with the accessibility bus in it, the program started and
 # ended, and the user scenario's checks answered through AT-SPI (atspi_windows.py), as
-# assistive technology reads the windows. The sourcing script sets `program` and `here`, starts
-# the compositor on $WAYLAND_DISPLAY, adds its processes to `started`, and defines the
-# scenario's keys.
+# assistive technology reads the windows. The sourcing script sets `program`, `here` and
+# `tools`, starts the compositor on $WAYLAND_DISPLAY, adds its processes to `started`, and
+# defines the scenario's keys.
 
-: "${here:?}" "${program:?}"
+: "${here:?}" "${program:?}" "${tools:?}"
+for tool in "${tools[@]}" dbus-run-session; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+if [ -z "${VARDOLIN_OWN_SESSION_BUS:-}" ]; then
+    export VARDOLIN_OWN_SESSION_BUS=1
+    exec dbus-run-session -- "$0" "$@"
+fi
+
 # shellcheck source=../../scripts/lib/ends_within.sh
 source "$here/../../scripts/lib/ends_within.sh"
 # shellcheck source=../support/user_scenario.sh
@@ -50,17 +60,6 @@ start() {
     pid=$!
     started+=("$pid")
     wait_for 10 scenario_is_active Vardolin || fail "no calculator window"
-}
-
-# Waits for the program to end and expects status 0.
-ended() {
-    if ! ends_within 10 "$pid"; then
-        fail "$1: the program is still running"
-        kill -9 "$pid"
-        wait "$pid" 2>/dev/null || true
-        return
-    fi
-    wait "$pid" || fail "$1: the program ended with status $?"
 }
 
 scenario_active_title() { ask active; }

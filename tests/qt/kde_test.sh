@@ -14,15 +14,7 @@ program=$(realpath "$1")
 fake_input=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in kwin_wayland dbus-run-session; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-if [ -z "${VARDOLIN_OWN_SESSION_BUS:-}" ]; then
-    export VARDOLIN_OWN_SESSION_BUS=1
-    exec dbus-run-session -- "$0" "$@"
-fi
-
+tools=(kwin_wayland)
 # shellcheck source=compositor_session.sh
 source "$here/compositor_session.sh"
 

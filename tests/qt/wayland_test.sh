@@ -95,17 +95,6 @@ start() {
     wait_for 10 scenario_is_active Vardolin || fail "no calculator window"
 }
 
-# Waits for the program to end and expects status 0.
-ended() {
-    if ! ends_within 10 "$pid"; then
-        fail "$1: the program is still running ($(windows | tr '\n' ' '))"
-        kill -9 "$pid"
-        wait "$pid" 2>/dev/null || true
-        return
-    fi
-    wait "$pid" || fail "$1: the program ended with status $?"
-}
-
 # The scenario's primitives on Wayland.
 scenario_key() {
     case "$1" in
