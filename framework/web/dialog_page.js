@@ -47,23 +47,19 @@ Module['vardolin'] = (function () {
 
   function measureBaseUnits() {
     var box = probe.getBoundingClientRect();
-    var width = (box.width / 26 + 1) / 2 / 100;
-    var height = box.height / 100;
-    if (width === baseUnits.width && height === baseUnits.height) return false;
-    baseUnits.width = width;
-    baseUnits.height = height;
-    document.documentElement.style.setProperty('--dlu-x', width / 4 + 'em');
-    document.documentElement.style.setProperty('--dlu-y', height / 8 + 'em');
-    return true;
+    baseUnits.width = (box.width / 26 + 1) / 2 / 100;
+    baseUnits.height = box.height / 100;
+    document.documentElement.style.setProperty('--dlu-x', baseUnits.width / 4 + 'em');
+    document.documentElement.style.setProperty('--dlu-y', baseUnits.height / 8 + 'em');
   }
   measureBaseUnits();
+
+  var DESKTOP_FONT = 17;  // px: the desktop layout's 10-unit toggles 24 px high
+  var MARGIN = 8;         // px around a box
 
   // What a target and the text need at the least: 44 CSS px and 16 px where the pointer is a
   // finger, 24 px and 12 px with a mouse (WCAG's target sizes; the text as phones and desktops
   // set it).
-  var DESKTOP_FONT = 17;  // px: the desktop layout's 10-unit toggles 24 px high
-  var MARGIN = 8;         // px around a box
-
   function least() {
     return matchMedia('(pointer: coarse)').matches ? { target: 44, text: 16 }
                                                    : { target: 24, text: 12 };
@@ -77,7 +73,8 @@ Module['vardolin'] = (function () {
   // `smallestCy` units, must take its narrow layout: the desktop layout does not fit the
   // page's width with its targets and text at their least.
   function wantsNarrow(cx, smallestCy) {
-    var font = Math.max(least().text, least().target / (smallestCy * baseUnits.height / 8));
+    var need = least();
+    var font = Math.max(need.text, need.target / (smallestCy * baseUnits.height / 8));
     return cx * baseUnits.width / 4 * font + 2 > roomWidth();
   }
 
@@ -118,14 +115,14 @@ Module['vardolin'] = (function () {
   // rebuilt by the program from its other layout; the innermost window's loop takes the event
   // and rebuilds every open window. The others are sized again at once.
   function followPage() {
-    var changed = measureBaseUnits();
+    measureBaseUnits();
     var relayout = windows.some(function (win) {
       return win.desktop.hasNarrow &&
         wantsNarrow(win.desktop.cx, win.desktop.smallestCy) !== win.root.classList.contains('narrow');
     });
     if (relayout) {
       post({ window: innermost().id, type: 'layout' });
-    } else if (changed || windows.length) {
+    } else {
       windows.forEach(function (win) { fitBox(win.root); });
     }
   }
