@@ -1,14 +1,27 @@
 #include "framework/core/accessible_names.h"
 
-#include "framework/core/resource_module.h"
 #include "framework/resources/captions.h"
+#include "framework/resources/string_table.h"
 
-std::vector<AccessibleControl> AccessibleControlsOf(const DialogTemplate& dialogTemplate) {
+std::optional<std::string> DescriptionOf(const DialogControl& control,
+                                         const ResourceImage& strings) {
+    if (control.helpId != 0) {
+        return FindString(strings, static_cast<std::uint16_t>(control.helpId));
+    }
+    if (control.id <= 0) {
+        return std::nullopt;
+    }
+    return FindString(strings, static_cast<std::uint16_t>(control.id));
+}
+
+std::vector<AccessibleControl> AccessibleControlsOf(const DialogTemplate& dialogTemplate,
+                                                    const ResourceImage& strings) {
     std::vector<AccessibleControl> accessible;
     const auto& controls = dialogTemplate.controls;
     for (std::size_t index = 0; index < controls.size(); ++index) {
         const DialogControl& control = controls[index];
-        AccessibleControl entry{index, {}, std::nullopt, DescriptionOf(control).value_or("")};
+        AccessibleControl entry{
+            index, {}, std::nullopt, DescriptionOf(control, strings).value_or("")};
         if (control.IsClass(ControlClass::Edit) || control.IsClass(ControlClass::ComboBox)) {
             if (const DialogControl* caption = CaptionControlOf(dialogTemplate, control)) {
                 entry.name = CaptionOf(dialogTemplate, control);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/resources/dialog_template.h"
+#include "framework/resources/resource_image.h"
 
 // What a screen reader is told of one of a dialog's controls beyond what the control says of
 // itself. Decided once here for every window system, which only applies it.
@@ -22,6 +23,14 @@ struct AccessibleControl {
     std::string description;
 };
 
-// The accessible names and descriptions of a dialog's controls, in template order: one entry for
-// each control that has a name or a description to give.
-std::vector<AccessibleControl> AccessibleControlsOf(const DialogTemplate& dialogTemplate);
+// What screen readers say of a control besides its name: the string in `strings` that the
+// control's help id names (a DIALOGEX template can give one), or else the string with the
+// control's id, where there is one.
+std::optional<std::string> DescriptionOf(const DialogControl& control,
+                                         const ResourceImage& strings);
+
+// The accessible names and descriptions of a dialog's controls, in template order, with the
+// descriptions from the string table of `strings`: one entry for each control that has a name
+// or a description to give.
+std::vector<AccessibleControl> AccessibleControlsOf(const DialogTemplate& dialogTemplate,
+                                                    const ResourceImage& strings);

@@ -1,6 +1,7 @@
 #include "framework/core/dialog_manager.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "framework/core/dialog.h"
 
@@ -82,10 +83,9 @@ void DialogManager::ClickButton(int id) {
     dialog_.SendCommand(id);
 }
 
-bool DialogManager::TakesKey(const KeyStroke& stroke, int focused) const {
+bool DialogManager::TakesKey(const KeyStroke& stroke, Focus focus) {
     const bool plain = !stroke.shift && !stroke.alt && !stroke.control;
-    const Control* control = Find(focused);
-    const bool inText = control != nullptr && control->edit;
+    const bool inText = focus == Focus::Text;
     switch (stroke.key) {
         case DialogKey::Tab:
             return !stroke.alt && !stroke.control;
@@ -94,7 +94,7 @@ bool DialogManager::TakesKey(const KeyStroke& stroke, int focused) const {
         case DialogKey::F1:
             return plain;
         case DialogKey::Space:
-            return plain && control != nullptr && control->button;
+            return plain && focus == Focus::Button;
         case DialogKey::F4:
             return stroke.alt && !stroke.shift && !stroke.control;
         case DialogKey::F10:
@@ -107,18 +107,41 @@ bool DialogManager::TakesKey(const KeyStroke& stroke, int focused) const {
     return false;
 }
 
-std::vector<KeyStroke> DialogManager::KeysTaken(int focused) const {
-    std::vector<KeyStroke> taken;
+bool DialogManager::TakesKey(const KeyStroke& stroke, int focused) const {
+    const Control* control = Find(focused);
+    const Focus focus = control == nullptr ? Focus::None
+                        : control->button  ? Focus::Button
+                        : control->edit    ? Focus::Text
+                                           : Focus::Other;
+    return TakesKey(stroke, focus);
+}
+
+template <typename Taken>
+std::vector<KeyStroke> DialogManager::StrokesWhere(Taken taken) {
+    std::vector<KeyStroke> strokes;
     for (const DialogKey key : kDialogKeys) {
         for (int modifiers = 0; modifiers < 8; ++modifiers) {
             const KeyStroke stroke{key, (modifiers & 1) != 0, (modifiers & 2) != 0,
                                    (modifiers & 4) != 0};
-            if (TakesKey(stroke, focused)) {
-                taken.push_back(stroke);
+            if (taken(stroke)) {
+                strokes.push_back(stroke);
             }
         }
     }
-    return taken;
+    return strokes;
+}
+
+std::vector<KeyStroke> DialogManager::KeysTaken(int focused) const {
+    return StrokesWhere(
+        [this, focused](const KeyStroke& stroke) { return TakesKey(stroke, focused); });
+}
+
+std::vector<KeyStroke> DialogManager::KeysAnyDialogTakes() {
+    return StrokesWhere([](const KeyStroke& stroke) {
+        constexpr Focus kFocuses[] = {Focus::None, Focus::Button, Focus::Text, Focus::Other};
+        return std::any_of(std::begin(kFocuses), std::end(kFocuses),
+                           [&stroke](Focus focus) { return TakesKey(stroke, focus); });
+    });
 }
 
 bool DialogManager::PressKey(const KeyStroke& stroke) {

@@ -19,6 +19,8 @@ struct KeyStroke {
     bool shift = false;
     bool alt = false;
     bool control = false;
+
+    bool operator==(const KeyStroke&) const = default;
 };
 
 // The rules of a modal dialog that users know from Windows, for window systems that have no
@@ -50,11 +52,22 @@ public:
     // control `focused` has the focus: for a window system that must decide before the dialog
     // runs whether a key is the dialog's or the control's (the web page).
     std::vector<KeyStroke> KeysTaken(int focused) const;
+    // Every key stroke that a dialog takes with some kind of control focused, or none: the keys
+    // that must reach an open modal box wherever the keyboard is.
+    static std::vector<KeyStroke> KeysAnyDialogTakes();
 
     // A click on button `id` (by mouse, touch or Space).
     void ClickButton(int id);
 
 private:
+    // What the focused control is, as far as the dialog's keys care.
+    enum class Focus { None, Button, Text, Other };
+    static bool TakesKey(const KeyStroke& stroke, Focus focus);
+    // Every stroke of the dialog's keys with every combination of Shift, Alt and Ctrl that
+    // `taken` accepts.
+    template <typename Taken>
+    static std::vector<KeyStroke> StrokesWhere(Taken taken);
+
     struct Control {
         int id;
         bool pushButton;

@@ -6,6 +6,13 @@
 #include "framework/core/window_system.h"
 #include "framework/resources/icon_group.h"
 
+// Every icon the program loads comes from here: the window system's, or by default the one made
+// from the program's resources.
+
+HICON WindowSystem::LoadProgramIcon(std::uint16_t id) {
+    return LoadIconFromProgramResources(id);
+}
+
 HICON AfxLoadIcon(std::uint16_t id) {
     WindowSystem* windowSystem = AfxGetWindowSystem();
     return windowSystem != nullptr ? windowSystem->LoadProgramIcon(id)

@@ -2,12 +2,6 @@
 
 #include "framework/core/dialog.h"
 
-namespace {
-
-constexpr UINT kRestore = 0xF120;
-
-}  // namespace
-
 ManagedDialogWindow::ManagedDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
     : dialog_(dialog),
       manager_(dialog, *this, dialogTemplate),
@@ -83,10 +77,7 @@ LRESULT ManagedDialogWindow::HandleByDefault(UINT message, WPARAM wParam, LPARAM
             dialog_.SendCommand(IDCANCEL);
             break;
         case SC_MINIMIZE:
-            ShowMinimized(true);
-            break;
-        case kRestore:
-            ShowMinimized(false);
+            Minimize();
             break;
         default:
             break;

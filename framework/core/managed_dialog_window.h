@@ -13,7 +13,7 @@ class CDialog;
 // A dialog's window on a window system without a dialog manager of its own (the in-memory
 // window, Qt, the web page). It holds what those share: the dialog and the framework's dialog
 // manager, the template's controls by id, the first focus, the end of the modal run, the system
-// commands Close, Minimize and Restore, and the drop-down lists' contracts ("SetCurSel" outside
+// commands Close and Minimize, and the drop-down lists' contracts ("SetCurSel" outside
 // the list clears the selection and gives CB_ERR; adding an entry selects nothing). A window
 // system derives from it and supplies only its primitives: its widgets' text, checks, list
 // entries, focus, states, the notice and the window menu.
@@ -34,7 +34,7 @@ public:
     int AddString(int id, const std::string& text) final;
     void EndDialog(int result) override;
     bool HasSystemMenu() const final { return hasSystemMenu_; }
-    // Close sends IDCANCEL, Minimize and Restore change how the window shows; nothing else.
+    // Close sends IDCANCEL, Minimize minimises the window; nothing else.
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "framework/core/icon.h"
-
 namespace {
 
 WindowSystem* currentWindowSystem = nullptr;
@@ -13,10 +11,6 @@ int failuresReported = 0;
 
 WindowSystem* AfxGetWindowSystem() {
     return currentWindowSystem;
-}
-
-HICON WindowSystem::LoadProgramIcon(std::uint16_t id) {
-    return LoadIconFromProgramResources(id);
 }
 
 void WindowSystem::ShowError(const std::string& text) {

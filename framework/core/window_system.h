@@ -75,8 +75,8 @@ public:
     virtual LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
     virtual bool IsIconic() const = 0;
-    // Minimises the window, or shows it as it was before.
-    virtual void ShowMinimized(bool minimized) = 0;
+    // Minimises the window; the window system shows it again when the user asks for it.
+    virtual void Minimize() = 0;
 
     // Painting into the window while it is minimised, where the window system shows a minimised
     // window's client area; null where it shows none.

@@ -101,7 +101,7 @@ public:
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override { return iconic_; }
-    void ShowMinimized(bool minimized) override { iconic_ = minimized; }
+    void Minimize() override { iconic_ = true; }
     MinimizedPainting* Painting() override { return this; }
 
     // --- MinimizedPainting ---

@@ -1,12 +1,14 @@
 // What screen readers read of a dialog in the page: the accessible names and descriptions of
 // its controls.
 #include "framework/core/accessible_names.h"
+#include "framework/core/resource_module.h"
 #include "framework/web/web_dialog_window.h"
 
 using emscripten::val;
 
 void WebDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate) {
-    for (const AccessibleControl& control : AccessibleControlsOf(dialogTemplate)) {
+    for (const AccessibleControl& control :
+         AccessibleControlsOf(dialogTemplate, AfxGetResourceImage())) {
         const int id = dialogTemplate.controls[control.index].id;
         const Control* built = id != -1 ? Find(id) : nullptr;
         if (built == nullptr) {

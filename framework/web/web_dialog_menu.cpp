@@ -11,8 +11,8 @@ void WebDialogWindow::BuildWindowMenu() {
     menu_.call<void>("setAttribute", val("role"), val("menu"));
     menu_.set("hidden", true);
     root_.call<void>("appendChild", menu_);
-    if (HasSystemMenu()) {
-        AppendSystemMenu(MF_STRING, SC_CLOSE, "Close");
+    for (const WindowCommand& command : Commands()) {
+        AppendSystemMenu(MF_STRING, command.id, command.text);
     }
 }
 

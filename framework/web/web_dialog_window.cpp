@@ -71,12 +71,13 @@ void WebDialogWindow::BuildTitleBar(const DialogTemplate& dialogTemplate) {
     title.set("textContent", dialogTemplate.caption);
     root_.call<void>("setAttribute", val("aria-labelledby"), val(titleId));
     titleBar.call<void>("appendChild", title);
-    if (HasSystemMenu()) {
+    for (const WindowCommand& command : Commands()) {
+        // A page cannot be minimised: Close is the one command its title bar shows.
         val close = Element("button", "close");
         close.set("textContent", std::string("\xC3\x97"));
-        close.call<void>("setAttribute", val("aria-label"), val("Close"));
+        close.call<void>("setAttribute", val("aria-label"), val(command.text));
         close.set("tabIndex", -1);
-        Script().call<void>("onClick", close, windowId_, val("syscommand"), SC_CLOSE);
+        Script().call<void>("onClick", close, windowId_, val("syscommand"), command.id);
         titleBar.call<void>("appendChild", close);
     }
     root_.call<void>("appendChild", titleBar);

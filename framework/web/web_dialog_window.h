@@ -5,9 +5,11 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/core/dialog.h"
 #include "framework/core/managed_dialog_window.h"
+#include "framework/core/window_commands.h"
 
 // A dialog's window in the web page, built from its template as elements placed in dialog
 // units of the page's font (em units, so that the page scales the window as a whole through
@@ -53,7 +55,7 @@ public:
     void OpenWindowMenu() override;
     void SetIcon(HICON icon, WPARAM size) override;
     bool IsIconic() const override { return false; }
-    void ShowMinimized(bool) override {}
+    void Minimize() override {}
 
 protected:
     // --- ManagedDialogWindow ---
@@ -97,6 +99,8 @@ private:
     void PressKey(const emscripten::val& event);
 
     const Control* Find(int id) const;
+    // The window menu's and the title bar's commands: a page cannot be minimised.
+    std::vector<WindowCommand> Commands() const { return WindowCommandsOf(desktop_.style, false); }
 
     DialogTemplate desktop_;
     std::optional<DialogTemplate> narrow_;

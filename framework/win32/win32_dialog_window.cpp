@@ -137,8 +137,8 @@ bool Win32DialogWindow::IsIconic() const {
     return ::IsIconic(hwnd_) != FALSE;
 }
 
-void Win32DialogWindow::ShowMinimized(bool minimized) {
-    ShowWindow(hwnd_, minimized ? SW_MINIMIZE : SW_RESTORE);
+void Win32DialogWindow::Minimize() {
+    ShowWindow(hwnd_, SW_MINIMIZE);
 }
 
 RECT Win32DialogWindow::GetClientRect() const {

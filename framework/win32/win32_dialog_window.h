@@ -34,7 +34,7 @@ public:
     void SetIcon(HICON icon, WPARAM size) override;
     LRESULT HandleByDefault(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsIconic() const override;
-    void ShowMinimized(bool minimized) override;
+    void Minimize() override;
     MinimizedPainting* Painting() override { return this; }
 
     // --- MinimizedPainting ---

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/core/accessible_names.h"
+#include "framework/core/resource_module.h"
 #include "framework/win32/utf16.h"
 #include "framework/win32/win32_accessible.h"
 #include "framework/win32/win32_dialog_window.h"
@@ -20,7 +21,8 @@ struct ModalRun {
 // instead of the platform's (which names a list by its text and a box by the caption with its
 // colon, and reads no descriptions).
 void NameControlsForScreenReaders(HWND dialog, const DialogTemplate& dialogTemplate) {
-    for (const AccessibleControl& control : AccessibleControlsOf(dialogTemplate)) {
+    for (const AccessibleControl& control :
+         AccessibleControlsOf(dialogTemplate, AfxGetResourceImage())) {
         const int id = dialogTemplate.controls[control.index].id;
         if (const HWND item = id != -1 ? GetDlgItem(dialog, id) : nullptr) {
             NameForScreenReaders(item, WideFromUtf8(control.name),

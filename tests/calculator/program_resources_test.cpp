@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/core/accessible_names.h"
 #include "framework/core/resource_module.h"
 #include "framework/core/win_types.h"
 #include "framework/resources/dialog_init.h"
@@ -149,7 +150,7 @@ TEST(ProgramResources, DescribeTheControlsThatShareACaptionAndNothingElse) {
     const DialogTemplate calculator = LoadTemplate(IDD_MAIN);
     std::vector<std::pair<int, std::string>> described;
     for (const DialogControl& control : calculator.controls) {
-        if (const auto description = DescriptionOf(control)) {
+        if (const auto description = DescriptionOf(control, AfxGetResourceImage())) {
             described.emplace_back(control.id, *description);
         }
     }
@@ -164,7 +165,8 @@ TEST(ProgramResources, DescribeTheControlsThatShareACaptionAndNothingElse) {
     };
     EXPECT_EQ(described, expected);
     for (const DialogControl& control : LoadTemplate(IDD_ABOUTBOX).controls) {
-        EXPECT_FALSE(DescriptionOf(control)) << "the About box's control " << control.id;
+        EXPECT_FALSE(DescriptionOf(control, AfxGetResourceImage()))
+            << "the About box's control " << control.id;
     }
 }
 

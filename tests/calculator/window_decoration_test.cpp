@@ -77,7 +77,7 @@ class CalculatorMinimised : public Calculator,
                             public ::testing::WithParamInterface<MinimisedPaint> {};
 
 TEST_P(CalculatorMinimised, DrawsTheIconCentredWithTruncation) {
-    ui().ShowMinimized(true);
+    ui().Minimize();
     ui().SetClientRect(GetParam().client);
     dialog.SendMessage(WM_PAINT);
     ASSERT_EQ(ui().drawnIcons().size(), 1u);
