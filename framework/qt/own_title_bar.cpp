@@ -1,47 +1,21 @@
 #include "framework/qt/own_title_bar.h"
 
-#include <wayland-client.h>
-
 #include <QAbstractButton>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
-#include <cstring>
 #include <functional>
-#include <tuple>
 #include <vector>
+
+#include "framework/qt/wayland_connection.h"
 
 namespace {
 
 constexpr int kEdge = 1;
 constexpr int kButtonSize = 24;
 constexpr int kPadding = 4;
-
-// Asks the compositor, on a connection of its own, whether it offers server-side decorations.
-bool CompositorOffersDecorations() {
-    wl_display* display = wl_display_connect(nullptr);
-    if (display == nullptr) {
-        return true;  // Qt is not on this compositor, and has its own answer
-    }
-    bool offered = false;
-    static const wl_registry_listener listener = {
-        [](void* data, wl_registry*, uint32_t, const char* interface, uint32_t) {
-            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0) {
-                *static_cast<bool*>(data) = true;
-            }
-        },
-        [](void*, wl_registry*, uint32_t) {},
-    };
-    wl_registry* registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &listener, &offered);
-    wl_display_roundtrip(display);
-    wl_registry_destroy(registry);
-    wl_display_disconnect(display);
-    return offered;
-}
 
 enum class Glyph { Minimize, Close };
 
@@ -83,21 +57,20 @@ private:
 // The bar across the top of the window: icon, title and buttons, in the window's palette.
 class TitleBar : public QWidget {
 public:
-    TitleBar(QWidget& window, const TitleBarActions& actions) : QWidget(&window) {
+    TitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
+             const std::function<void(UINT)>& send)
+        : QWidget(&window) {
         setFocusPolicy(Qt::NoFocus);
         QFont bold = font();
         bold.setBold(true);
         setFont(bold);
-        const std::tuple<const std::function<void()>&, Glyph, QString> buttons[] = {
-            {actions.close, Glyph::Close, tr("Close")},
-            {actions.minimize, Glyph::Minimize, tr("Minimize")},
-        };
-        for (const auto& [action, glyph, name] : buttons) {
-            if (action) {
-                auto* button = new TitleButton(glyph, name, this);
-                connect(button, &QAbstractButton::clicked, this, [action = action] { action(); });
-                buttons_.push_back(button);
-            }
+        // The buttons stand at the right in the window menu's order, the last rightmost.
+        for (auto command = commands.rbegin(); command != commands.rend(); ++command) {
+            const Glyph glyph = command->id == SC_MINIMIZE ? Glyph::Minimize : Glyph::Close;
+            auto* button = new TitleButton(glyph, QString::fromStdString(command->text), this);
+            connect(button, &QAbstractButton::clicked, this,
+                    [send, id = command->id] { send(id); });
+            buttons_.push_back(button);
         }
         setGeometry(0, 0, window.width(),
                     std::max(kButtonSize, fontMetrics().height()) + 2 * kPadding);
@@ -196,17 +169,17 @@ private:
 }  // namespace
 
 bool CompositorLeavesTitleBars() {
-    static const bool leaves = QGuiApplication::platformName() == QLatin1String("wayland") &&
-                               !CompositorOffersDecorations();
+    static const bool leaves = OnWayland() && !CompositorOffers("zxdg_decoration_manager_v1");
     return leaves;
 }
 
-void AddOwnTitleBar(QWidget& window, TitleBarActions actions) {
+void AddOwnTitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
+                    std::function<void(UINT)> send) {
     // Qt keeps the frame of a window with a minimize or maximize button: the window keeps only
     // its type.
     window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::FramelessWindowHint);
     const QList<QWidget*> contents = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    auto* bar = new TitleBar(window, actions);
+    auto* bar = new TitleBar(window, commands, send);
     const QMargins frame(kEdge, bar->height(), kEdge, kEdge);
     if (window.layout() != nullptr) {
         window.setContentsMargins(window.contentsMargins() + frame);

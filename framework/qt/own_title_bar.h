@@ -2,6 +2,9 @@
 
 #include <QWidget>
 #include <functional>
+#include <vector>
+
+#include "framework/core/window_commands.h"
 
 // Most compositors draw each window's title bar; a Wayland compositor without server-side
 // decorations (GNOME's mutter, Weston) leaves it to the program, and Qt's stand-in offers
@@ -11,14 +14,10 @@
 // Whether the session's compositor leaves title bars to the programs. Asked once.
 bool CompositorLeavesTitleBars();
 
-// What a title bar's buttons do; a button shows only where its action is given.
-struct TitleBarActions {
-    std::function<void()> minimize;
-    std::function<void()> close;
-};
-
-// Makes `window` frameless and gives it a title bar (icon, title, the buttons of `actions`) and
-// an edge; dragging the bar moves the window. The window's contents move down and right to
-// make room: a window laid out by a layout through its margins, one whose children are placed
-// by hand by moving them. Call it before the window is first shown.
-void AddOwnTitleBar(QWidget& window, TitleBarActions actions);
+// Makes `window` frameless and gives it a title bar (icon, title, a button for each of its
+// window `commands`, which a click hands to `send`) and an edge; dragging the bar moves the window.
+// The window's contents move down and right to make room: a window laid out by a layout through its
+// margins, one whose children are placed by hand by moving them. Call it before the window is first
+// shown.
+void AddOwnTitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
+                    std::function<void(UINT)> send);

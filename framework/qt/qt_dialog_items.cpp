@@ -1,7 +1,6 @@
 // The window-system side of a Qt dialog: its controls' values, the notice, the window's state.
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +10,7 @@
 #include "framework/qt/own_title_bar.h"
 #include "framework/qt/qt_dialog_window.h"
 #include "framework/qt/qt_icon.h"
+#include "framework/qt/wayland_connection.h"
 
 namespace {
 
@@ -133,7 +133,8 @@ void QtDialogWindow::ShowNotice(const std::string& text) {
                        QMessageBox::Ok, this);
     const ModalBoxKeys keys(notice);
     if (CompositorLeavesTitleBars()) {
-        AddOwnTitleBar(notice, {nullptr, [&notice] { notice.close(); }});
+        AddOwnTitleBar(notice, WindowCommandsOf(kNoticeStyle, true),
+                       [&notice](UINT) { notice.close(); });
     }
     notice.exec();
     activateWindow();
@@ -156,16 +157,29 @@ void QtDialogWindow::SetIcon(HICON icon, WPARAM) {
     setWindowIcon(QIcon(PixmapFromIcon(icon)));
 }
 
-void QtDialogWindow::ShowMinimized(bool minimized) {
-    if (!minimized) {
-        showNormal();
-    } else if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+void QtDialogWindow::Minimize() {
+    if (!OnWayland()) {
         showMinimized();
-    } else {
-        // Qt on Wayland asks the compositor to activate the window whenever the focus moves in
-        // it, as when the window menu closes, and sends the request when the compositor has
-        // answered with a token. Sent after the window is minimised, it would bring the window
-        // back or make it ask for attention; the window is minimised once that has settled.
-        QTimer::singleShot(kWaylandActivationSettles, this, [this] { showMinimized(); });
+        return;
     }
+    MinimizeOnceSettled(kSettlingRounds);
+}
+
+void QtDialogWindow::MinimizeOnceSettled(int roundsLeft) {
+    // Qt on Wayland asks the compositor to activate the window whenever the keyboard comes back
+    // to it, as when the window menu closes: it asks for a token and sends the request when the
+    // token comes. Sent after the window is minimised, that request would bring the window back
+    // or make it ask for attention. Qt 6.4 reports neither step, so the window waits until the
+    // exchange has run its course: in each round Qt handles what has come in (a zero timer runs
+    // once the queued events are done), and the compositor answers everything sent so far.
+    // Each answer may make Qt ask again (the keyboard's return makes it ask for a token, the
+    // token makes it ask for activation), hence the rounds.
+    QTimer::singleShot(0, this, [this, roundsLeft] {
+        WaitForCompositor();
+        if (roundsLeft > 1) {
+            MinimizeOnceSettled(roundsLeft - 1);
+        } else {
+            showMinimized();
+        }
+    });
 }

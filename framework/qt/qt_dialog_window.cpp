@@ -4,25 +4,26 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QScreen>
-#include <QTimer>
 
 #include "framework/core/accessible_names.h"
+#include "framework/core/resource_module.h"
+#include "framework/core/window_commands.h"
 #include "framework/qt/own_title_bar.h"
 
 namespace {
 
-using template_style::MinimizeBox;
-using template_style::SysMenu;
+std::vector<WindowCommand> CommandsOf(const DialogTemplate& dialogTemplate) {
+    return WindowCommandsOf(dialogTemplate.style, true);
+}
 
-Qt::WindowFlags FlagsFor(const DialogTemplate& dialogTemplate, bool owned) {
+// The frame the window manager draws offers the same commands as the window menu.
+Qt::WindowFlags FlagsFor(const std::vector<WindowCommand>& commands, bool owned) {
     // An owned dialog stays over its owner; one without an owner has its own task-bar entry.
     Qt::WindowFlags flags =
         (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (dialogTemplate.style & SysMenu) {
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    }
-    if (dialogTemplate.style & MinimizeBox) {
-        flags |= Qt::WindowMinimizeButtonHint;
+    for (const WindowCommand& command : commands) {
+        flags |= command.id == SC_MINIMIZE ? Qt::WindowMinimizeButtonHint
+                                           : Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
     return flags;
 }
@@ -31,7 +32,7 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& dialogTemplate, bool owned) {
 
 QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                QWidget* owner)
-    : QDialog(owner, FlagsFor(dialogTemplate, owner != nullptr)),
+    : QDialog(owner, FlagsFor(CommandsOf(dialogTemplate), owner != nullptr)),
       ManagedDialogWindow(dialog, dialogTemplate) {
     setWindowTitle(QString::fromStdString(dialogTemplate.caption));
     setFont(TemplateFont(dialogTemplate.pointSize, dialogTemplate.weight, dialogTemplate.italic));
@@ -54,22 +55,19 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     }
     installEventFilter(this);
     NameForScreenReaders(dialogTemplate, widgets);
-    BuildWindowMenu(dialogTemplate);
+    const std::vector<WindowCommand> commands = CommandsOf(dialogTemplate);
+    for (const WindowCommand& command : commands) {
+        windowMenu_.addAction(QString::fromStdString(command.text))->setData(command.id);
+    }
     if (CompositorLeavesTitleBars()) {
-        TitleBarActions actions;
-        if (dialogTemplate.style & MinimizeBox) {
-            actions.minimize = [this] { SendSysCommand(SC_MINIMIZE); };
-        }
-        if (HasSystemMenu()) {
-            actions.close = [this] { SendSysCommand(SC_CLOSE); };
-        }
-        AddOwnTitleBar(*this, std::move(actions));
+        AddOwnTitleBar(*this, commands, [this](UINT id) { SendSysCommand(id); });
     }
 }
 
 void QtDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate,
                                           const std::vector<QWidget*>& widgets) {
-    for (const AccessibleControl& control : AccessibleControlsOf(dialogTemplate)) {
+    for (const AccessibleControl& control :
+         AccessibleControlsOf(dialogTemplate, AfxGetResourceImage())) {
         QWidget* widget = widgets[control.index];
         if (!control.description.empty()) {
             widget->setAccessibleDescription(QString::fromStdString(control.description));
@@ -82,15 +80,6 @@ void QtDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate,
                 control.caption ? qobject_cast<QLabel*>(widgets[*control.caption]) : nullptr) {
             label->setBuddy(widget);
         }
-    }
-}
-
-void QtDialogWindow::BuildWindowMenu(const DialogTemplate& dialogTemplate) {
-    if (dialogTemplate.style & MinimizeBox) {
-        windowMenu_.addAction(tr("Minimize"))->setData(SC_MINIMIZE);
-    }
-    if (HasSystemMenu()) {
-        windowMenu_.addAction(tr("Close"))->setData(SC_CLOSE);
     }
 }
 
@@ -113,22 +102,15 @@ void QtDialogWindow::PlaceOnScreen() {
     move(CentredFramePosition());
 }
 
-void QtDialogWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CentreOnceFramed(20);
-}
-
-void QtDialogWindow::CentreOnceFramed(int triesLeft) {
+void QtDialogWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
     // Until the window manager has framed the window, its frame is the client area alone; it
-    // frames the window a moment after it shows, and then the window is centred again, frame
-    // and all. Without a window manager no frame ever comes.
-    QTimer::singleShot(50, this, [this, triesLeft] {
-        if (frameGeometry().size() != size()) {
-            PlaceOnScreen();
-        } else if (triesLeft > 0) {
-            CentreOnceFramed(triesLeft - 1);
-        }
-    });
+    // frames the window a moment after it shows, which moves the window, and then the window is
+    // centred again, frame and all. Without a window manager no frame ever comes.
+    if (!centredInFrame_ && isVisible() && frameGeometry().size() != size()) {
+        centredInFrame_ = true;
+        PlaceOnScreen();
+    }
 }
 
 int QtDialogWindow::RunModal() {

@@ -45,7 +45,7 @@ public:
     void OpenWindowMenu() override;
     void SetIcon(HICON icon, WPARAM size) override;
     bool IsIconic() const override { return isMinimized(); }
-    void ShowMinimized(bool minimized) override;
+    void Minimize() override;
 
 protected:
     // --- ManagedDialogWindow ---
@@ -58,22 +58,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
-    // How long a Wayland compositor takes, at most, to answer a request for activation.
-    static constexpr int kWaylandActivationSettles = 150;  // ms
+    // Rounds of events between Qt and a Wayland compositor after which a closing menu's requests
+    // for activation are all sent: the keyboard's return, the token, the activation.
+    static constexpr int kSettlingRounds = 3;
 
     void SendSysCommand(UINT id);
+    void MinimizeOnceSettled(int roundsLeft);
     void ExecWindowMenu(const QPoint& position);
     // Applies the accessible names, descriptions and caption relations of the template.
     void NameForScreenReaders(const DialogTemplate& dialogTemplate,
                               const std::vector<QWidget*>& widgets);
-    void BuildWindowMenu(const DialogTemplate& dialogTemplate);
     QPoint CentredFramePosition() const;
     void PlaceOnScreen();
-    void CentreOnceFramed(int triesLeft);
 
     std::map<int, BuiltControl> controls_;
     QMenu windowMenu_;
+    bool centredInFrame_ = false;
 };

@@ -21,7 +21,7 @@ CAST = "org.gnome.Mutter.ScreenCast"
 KEYSYMS = {
     "Tab": 0xFF09, "Return": 0xFF0D, "Enter": 0xFF0D, "Escape": 0xFF1B, "Up": 0xFF52,
     "Down": 0xFF54, "F1": 0xFFBE, "F4": 0xFFC1, "F10": 0xFFC7, "Shift": 0xFFE1,
-    "Ctrl": 0xFFE3, "Alt": 0xFFE9,
+    "Ctrl": 0xFFE3, "Alt": 0xFFE9, "KP_Enter": 0xFF8D,
 }
 LEFT_BUTTON = 0x110  # BTN_LEFT
 

@@ -1,5 +1,6 @@
-// Boxes over the calculator on Qt: each keeps everything below it from input, and F1 opens
-// nothing over an open box.
+// Boxes over the calculator on Qt: each keeps everything below it from input, F1 opens nothing
+// over an open box, and the keys and close requests that reach the calculator while a box is
+// open (a compositor gives the keyboard to the window the user clicks) act on the box.
 #include <QApplication>
 #include <QTest>
 
@@ -53,6 +54,41 @@ TEST_F(ModalBoxes, F1InTheNoticeOpensNoAboutBox) {
         QTest::keyClick(&calculator, Qt::Key_Escape);
     });
     EXPECT_FALSE(aboutOpened);
+}
+
+TEST_F(ModalBoxes, KeysAndCloseRequestsToTheCalculatorActOnTheOpenBox) {
+    CTuningApp app;
+    std::vector<std::string> seen;
+    const auto aboutBox = [&](const char* what, const std::function<void(QtDialogWindow&)>& send) {
+        WhenNextDialogOpens([&](QtDialogWindow& about) {
+            send(about);
+            seen.push_back(std::string(what) + (about.isVisible() ? " left" : " closed") +
+                           " the About box");
+            about.reject();
+        });
+    };
+    RunApplication(app, [&](QtDialogWindow& calculator) {
+        aboutBox("Alt+F4", [&](QtDialogWindow&) {
+            QTest::keyClick(&calculator, Qt::Key_F4, Qt::AltModifier);
+        });
+        QTest::keyClick(&calculator, Qt::Key_F1);
+        // What a compositor sends on Alt+F4 or its window menu's Close.
+        aboutBox("a close request", [&](QtDialogWindow&) { calculator.close(); });
+        QTest::keyClick(&calculator, Qt::Key_F1);
+        seen.push_back(calculator.isVisible() ? "the calculator stayed" : "the calculator went");
+
+        QTest::keyClicks(calculator.Control(IDC_VALUE), "x");
+        WhileNextMessageBoxIsOpen([&](QMessageBox& notice) {
+            QTest::keyClick(&calculator, Qt::Key_Enter, Qt::KeypadModifier);
+            seen.push_back(notice.isVisible() ? "keypad Enter left the notice"
+                                              : "keypad Enter closed the notice");
+        });
+        calculator.dialog().SendCommand(IDOK);
+        QTest::keyClick(&calculator, Qt::Key_Escape);
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Alt+F4 closed the About box", "a close request closed the About box",
+                        "the calculator stayed", "keypad Enter closed the notice"}));
 }
 
 }  // namespace
