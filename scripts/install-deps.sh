@@ -10,7 +10,7 @@ set -euo pipefail
 
 # Building the program and opening it: the compiler, CMake and Ninja, Qt, and windres with the
 # Windows resource headers (the resources are compiled on every platform).
-run=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev libwayland-dev
+run=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev libwayland-dev
      binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp fonts-dejavu-core)
 # The format check and the linters (eslint comes from npm).
 format=(clang-format-14 shellcheck pyflakes3)
