@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "framework/qt/qt_dialog_keys.h"
 #include "framework/qt/qt_dialog_window.h"
@@ -12,7 +13,22 @@ bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const auto stroke = DialogKeyStrokeOf(*static_cast<QKeyEvent*>(event));
-    return stroke && manager().PressKey(*stroke);
+    if (!stroke) {
+        return false;
+    }
+    if (manager().PressKey(*stroke)) {
+        return true;
+    }
+    // In a text box Shift+F10 opens the box's own edit menu, as the Menu key does (Qt turns only
+    // the Menu key into a request for it).
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box != nullptr && *stroke == KeyStroke{DialogKey::F10, true}) {
+        const QPoint at = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, box->mapToGlobal(at));
+        QApplication::sendEvent(box, &request);
+        return true;
+    }
+    return false;
 }
 
 void QtDialogWindow::closeEvent(QCloseEvent* event) {

@@ -108,4 +108,22 @@ TEST_F(WindowMenu, MinimizeAndCloseAreSystemCommands) {
     EXPECT_EQ(result, IDCANCEL);
 }
 
+// The Menu key's edit menu is Qt's own; Shift+F10 is the dialog's.
+TEST_F(WindowMenu, ShiftF10InABoxOpensTheBoxsEditMenuInstead) {
+    CTuningDlg dialog;
+    QStringList items;
+    Run(dialog, [&](QtDialogWindow& window) {
+        window.Control(IDC_VALUE)->setFocus();
+        QTest::keyClick(Focused(), Qt::Key_F10, Qt::ShiftModifier);
+        // A box's edit menu pops up without a loop of its own.
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            items = ItemTexts(*menu);
+            menu->close();
+        }
+        window.dialog().SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    });
+    EXPECT_EQ(items.filter(QStringLiteral("Select All")).size(), 1)
+        << items.join(", ").toStdString();
+}
+
 }  // namespace
