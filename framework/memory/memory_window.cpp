@@ -1,7 +1,15 @@
 #include "framework/memory/memory_window.h"
 
 MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
-    : ManagedDialogWindow(dialog, dialogTemplate), caption_(dialogTemplate.caption) {
+    : RebuildableDialogWindow(dialog, dialogTemplate), caption_(dialogTemplate.caption) {
+    RebuildControls(dialogTemplate);
+    Initialize();
+}
+
+void MemoryDialogWindow::RebuildControls(const DialogTemplate& dialogTemplate) {
+    controls_.clear();
+    focus_ = 0;
+    selectedText_ = {0, 0};
     for (const DialogControl& source : dialogTemplate.controls) {
         if (source.id == -1) {
             continue;
@@ -14,7 +22,24 @@ MemoryDialogWindow::MemoryDialogWindow(CDialog& dialog, const DialogTemplate& di
         control.visible = (source.style & template_style::Visible) != 0;
         controls_.emplace(source.id, std::move(control));
     }
-    Initialize();
+}
+
+std::string MemoryDialogWindow::ListEntry(int id, int index) const {
+    return Find(id)->entries.at(static_cast<std::size_t>(index));
+}
+
+std::pair<int, int> MemoryDialogWindow::TextSelection(int id) const {
+    if (id != focus_) {
+        return {0, 0};
+    }
+    return {static_cast<int>(selectedText_.first), static_cast<int>(selectedText_.second)};
+}
+
+void MemoryDialogWindow::SelectText(int id, std::pair<int, int> selection) {
+    if (id == focus_) {
+        selectedText_ = {static_cast<std::size_t>(selection.first),
+                         static_cast<std::size_t>(selection.second)};
+    }
 }
 
 MemoryDialogWindow::Control* MemoryDialogWindow::FindControl(int id) {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "framework/core/dialog.h"
-#include "framework/core/managed_dialog_window.h"
+#include "framework/core/rebuildable_dialog_window.h"
 
 // A dialog's window held as plain values: for tests, and for running a form without any window
 // system. It plays both sides: the window system the dialog talks to, and the user's actions
 // (typing, clicking, pressing Enter or Escape), delivered as the platform delivers them.
-class MemoryDialogWindow : public ManagedDialogWindow, public MinimizedPainting {
+class MemoryDialogWindow : public RebuildableDialogWindow, public MinimizedPainting {
 public:
     // One control as the user sees it.
     struct Control {
@@ -53,8 +53,11 @@ public:
     // What the user does while a notice is open, before confirming it.
     void WhileNoticeOpen(std::function<void()> steps) { whileNoticeOpen_ = std::move(steps); }
     // Disables or hides a control, as a program can.
-    void EnableItem(int id, bool enabled);
-    void ShowItem(int id, bool visible);
+    void EnableItem(int id, bool enabled) override;
+    void ShowItem(int id, bool visible) override;
+    // Builds the window again from another layout of its dialog, as the web page does when the
+    // screen changes.
+    void ChangeLayout(const DialogTemplate& dialogTemplate) { Rebuild(dialogTemplate); }
 
     // --- What the user sees ---
     const std::string& caption() const { return caption_; }
@@ -119,6 +122,11 @@ protected:
     void SelectListEntry(int id, int index) override;
     void AppendListEntry(int id, const std::string& text) override;
     void ClearList(int id) override;
+    // --- RebuildableDialogWindow ---
+    void RebuildControls(const DialogTemplate& dialogTemplate) override;
+    std::string ListEntry(int id, int index) const override;
+    std::pair<int, int> TextSelection(int id) const override;
+    void SelectText(int id, std::pair<int, int> selection) override;
 
 private:
     Control* FindControl(int id);

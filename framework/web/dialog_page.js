@@ -347,12 +347,13 @@ Module['vardolin'] = (function () {
     },
 
     // Makes `control` the window's control with the focus: focused now if the window has the
-    // keyboard, else when the box over it closes.
+    // keyboard, else when the box or the window menu over it closes (an open menu keeps its
+    // item focused, so that Enter still chooses it).
     keepFocus: function (root, control) {
       var win = windowWithRoot(root);
       if (!win) return;
       win.lastFocus = control;
-      if (win === innermost() && !notice) focus(control);
+      if (win === innermost() && !notice && win.menu.hidden) focus(control);
     },
 
     ready: function () {

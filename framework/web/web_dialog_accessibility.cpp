@@ -10,17 +10,16 @@ void WebDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate)
     for (const AccessibleControl& control :
          AccessibleControlsOf(dialogTemplate, AfxGetResourceImage())) {
         const int id = dialogTemplate.controls[control.index].id;
-        const Control* built = id != -1 ? Find(id) : nullptr;
-        if (built == nullptr) {
+        val* element = id != -1 ? ElementOf(id) : nullptr;
+        if (element == nullptr) {
             continue;
         }
         if (!control.description.empty()) {
-            built->element.call<void>("setAttribute", val("aria-description"),
-                                      val(control.description));
-            built->element.set("title", control.description);
+            element->call<void>("setAttribute", val("aria-description"), val(control.description));
+            element->set("title", control.description);
         }
         if (!control.name.empty()) {
-            built->element.call<void>("setAttribute", val("aria-label"), val(control.name));
+            element->call<void>("setAttribute", val("aria-label"), val(control.name));
         }
     }
 }

@@ -82,15 +82,20 @@ val WebDialogWindow::BuildControl(const DialogControl& control) {
     return element;
 }
 
-const WebDialogWindow::Control* WebDialogWindow::Find(int id) const {
-    const auto found = controls_.find(id);
-    return found != controls_.end() ? &found->second : nullptr;
+emscripten::val* WebDialogWindow::ElementOf(int id) const {
+    const auto found = elements_.find(id);
+    return found != elements_.end() ? &found->second : nullptr;
+}
+
+bool WebDialogWindow::IsOfClass(int id, ControlClass kind) const {
+    const DialogControl* source = Source(id);
+    return source != nullptr && source->IsClass(kind);
 }
 
 int WebDialogWindow::GetFocusedItem() const {
     const val active = Document()["activeElement"];
-    for (const auto& [id, control] : controls_) {
-        if (control.element.strictlyEquals(active)) {
+    for (const auto& [id, element] : elements_) {
+        if (element.strictlyEquals(active)) {
             return id;
         }
     }
@@ -98,97 +103,119 @@ int WebDialogWindow::GetFocusedItem() const {
 }
 
 void WebDialogWindow::FocusItem(int id, bool selectText) {
-    const Control* control = Find(id);
-    if (control == nullptr) {
+    val* element = ElementOf(id);
+    if (element == nullptr) {
         return;
     }
-    control->element.call<void>("focus");
-    if (selectText && control->source.IsClass(ControlClass::Edit)) {
-        control->element.call<void>("select");
+    element->call<void>("focus");
+    if (selectText && IsOfClass(id, ControlClass::Edit)) {
+        element->call<void>("select");
     }
 }
 
 bool WebDialogWindow::IsWholeTextSelected(int id) const {
-    const Control* control = Find(id);
-    if (control == nullptr || !control->source.IsClass(ControlClass::Edit)) {
+    const val* element = ElementOf(id);
+    if (element == nullptr || !IsOfClass(id, ControlClass::Edit)) {
         return false;
     }
-    const val& element = control->element;
-    return element["selectionStart"].as<int>() == 0 &&
-           element["selectionEnd"].as<int>() == element["value"]["length"].as<int>();
+    return (*element)["selectionStart"].as<int>() == 0 &&
+           (*element)["selectionEnd"].as<int>() == (*element)["value"]["length"].as<int>();
+}
+
+std::pair<int, int> WebDialogWindow::TextSelection(int id) const {
+    const val& element = *ElementOf(id);
+    return {element["selectionStart"].as<int>(), element["selectionEnd"].as<int>()};
+}
+
+void WebDialogWindow::SelectText(int id, std::pair<int, int> selection) {
+    ElementOf(id)->call<void>("setSelectionRange", selection.first, selection.second);
 }
 
 bool WebDialogWindow::IsItemEnabled(int id) const {
-    const Control* control = Find(id);
-    return control != nullptr && !control->element["disabled"].as<bool>();
+    const val* element = ElementOf(id);
+    return element != nullptr && !(*element)["disabled"].as<bool>();
+}
+
+void WebDialogWindow::EnableItem(int id, bool enabled) {
+    if (val* element = ElementOf(id)) {
+        element->set("disabled", !enabled);
+    }
 }
 
 bool WebDialogWindow::IsItemVisible(int id) const {
-    const Control* control = Find(id);
-    return control != nullptr &&
-           control->element["style"]["visibility"].as<std::string>() != "hidden";
+    const val* element = ElementOf(id);
+    return element != nullptr && (*element)["style"]["visibility"].as<std::string>() != "hidden";
+}
+
+void WebDialogWindow::ShowItem(int id, bool visible) {
+    if (val* element = ElementOf(id)) {
+        (*element)["style"].set("visibility", std::string(visible ? "" : "hidden"));
+    }
 }
 
 std::string WebDialogWindow::GetItemText(int id) const {
-    const Control* control = Find(id);
-    if (control == nullptr) {
+    const val* element = ElementOf(id);
+    if (element == nullptr) {
         return {};
     }
-    if (control->source.IsClass(ControlClass::ComboBox)) {
-        const int index = control->element["selectedIndex"].as<int>();
-        return index >= 0 ? control->element["options"][index]["text"].as<std::string>()
-                          : std::string();
+    if (IsOfClass(id, ControlClass::ComboBox)) {
+        const int index = (*element)["selectedIndex"].as<int>();
+        return index >= 0 ? ListEntry(id, index) : std::string();
     }
-    if (control->source.IsClass(ControlClass::Edit)) {
-        return control->element["value"].as<std::string>();
+    if (IsOfClass(id, ControlClass::Edit)) {
+        return (*element)["value"].as<std::string>();
     }
-    return control->element["textContent"].as<std::string>();
+    return (*element)["textContent"].as<std::string>();
 }
 
 void WebDialogWindow::SetItemText(int id, const std::string& text) {
-    const Control* control = Find(id);
-    if (control == nullptr) {
+    val* element = ElementOf(id);
+    if (element == nullptr) {
         return;
     }
-    if (control->source.IsClass(ControlClass::Edit)) {
-        control->element.set("value", text);
-        control->element.call<void>("setSelectionRange", 0, 0);
-    } else if (!control->source.IsClass(ControlClass::ComboBox)) {
-        control->element.set("textContent", text);
+    if (IsOfClass(id, ControlClass::Edit)) {
+        element->set("value", text);
+        element->call<void>("setSelectionRange", 0, 0);
+    } else if (!IsOfClass(id, ControlClass::ComboBox)) {
+        element->set("textContent", text);
     }
 }
 
 int WebDialogWindow::GetCheck(int id) const {
     // Only toggles carry aria-pressed; any other control reads as not checked.
-    const Control* control = Find(id);
+    const val* element = ElementOf(id);
     const bool pressed =
-        control != nullptr && control->source.IsToggle() &&
-        control->element.call<val>("getAttribute", val("aria-pressed")).as<std::string>() == "true";
+        element != nullptr && Source(id)->IsToggle() &&
+        element->call<val>("getAttribute", val("aria-pressed")).as<std::string>() == "true";
     return pressed ? BST_CHECKED : BST_UNCHECKED;
 }
 
 void WebDialogWindow::SetCheck(int id, int state) {
-    if (const Control* control = Find(id); control != nullptr && control->source.IsToggle()) {
-        control->element.call<void>("setAttribute", val("aria-pressed"),
-                                    val(state == BST_CHECKED ? "true" : "false"));
+    if (val* element = ElementOf(id); element != nullptr && Source(id)->IsToggle()) {
+        element->call<void>("setAttribute", val("aria-pressed"),
+                            val(state == BST_CHECKED ? "true" : "false"));
     }
 }
 
 int WebDialogWindow::ListCount(int id) const {
-    return Find(id)->element["options"]["length"].as<int>();
+    return (*ElementOf(id))["options"]["length"].as<int>();
 }
 
 int WebDialogWindow::ListSelection(int id) const {
-    return Find(id)->element["selectedIndex"].as<int>();
+    return (*ElementOf(id))["selectedIndex"].as<int>();
+}
+
+std::string WebDialogWindow::ListEntry(int id, int index) const {
+    return (*ElementOf(id))["options"][index]["text"].as<std::string>();
 }
 
 void WebDialogWindow::SelectListEntry(int id, int index) {
-    Find(id)->element.set("selectedIndex", index);
+    ElementOf(id)->set("selectedIndex", index);
 }
 
 void WebDialogWindow::AppendListEntry(int id, const std::string& text) {
     // The browser would select the first entry of an empty list.
-    val list = Find(id)->element;
+    val& list = *ElementOf(id);
     const int selected = list["selectedIndex"].as<int>();
     val option = Document().call<val>("createElement", val("option"));
     option.set("textContent", text);
@@ -197,7 +224,7 @@ void WebDialogWindow::AppendListEntry(int id, const std::string& text) {
 }
 
 void WebDialogWindow::ClearList(int id) {
-    val list = Find(id)->element;
+    val& list = *ElementOf(id);
     list.set("innerHTML", std::string());
     list.set("selectedIndex", -1);
 }

@@ -1,6 +1,5 @@
-// The events of a dialog in the page: the keys the dialog takes published to the page, the
-// page's queue read one event at a time, clicks to the dialog manager and the window menu, keys
-// to the dialog manager.
+// The keys of a dialog in the page: those the dialog takes published to the page, and the
+// page's key events handed to the dialog manager.
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -59,34 +58,8 @@ void WebDialogWindow::PublishKeysTaken() {
     // The page must decide when a key comes whether it is the dialog's, before the program reads
     // it: the dialog manager's answers for each control, and for a focus on none of them.
     root_["dataset"].set("dialogKeys", KeysTakenText(manager(), 0));
-    for (const auto& [id, control] : controls_) {
-        control.element["dataset"].set("dialogKeys", KeysTakenText(manager(), id));
-    }
-}
-
-val WebDialogWindow::NextEvent() {
-    while (true) {
-        val event = web_page::Script().call<val>("take", windowId_);
-        if (!event.isNull()) {
-            return event;
-        }
-        web_page::WaitForEvent();
-    }
-}
-
-void WebDialogWindow::Dispatch(const val& event) {
-    const std::string type = event["type"].as<std::string>();
-    if (type == "click") {
-        manager().ClickButton(event["id"].as<int>());
-    } else if (type == "syscommand") {
-        web_page::Script().call<void>("closeMenu", menu_);
-        dialog().SendMessage(WM_SYSCOMMAND, event["id"].as<unsigned>());
-    } else if (type == "menu") {
-        OpenWindowMenu();
-    } else if (type == "key") {
-        PressKey(event);
-    } else if (type == "layout") {
-        FollowPage();
+    for (const auto& [id, element] : elements_) {
+        element["dataset"].set("dialogKeys", KeysTakenText(manager(), id));
     }
 }
 

@@ -1,4 +1,4 @@
-// Building a dialog's window in the page, running it and the window's state.
+// Building a dialog's window in the page, its events, the notice and the icon.
 #include "framework/web/web_dialog_window.h"
 
 #include <utility>
@@ -12,7 +12,7 @@ using web_page::Script;
 WebDialogWindow::WebDialogWindow(CDialog& dialog, const DialogTemplate& desktop,
                                  std::optional<DialogTemplate> narrow, WebDialogWindow* owner,
                                  int windowId)
-    : ManagedDialogWindow(dialog, desktop),
+    : RebuildableDialogWindow(dialog, desktop),
       desktop_(desktop),
       narrow_(std::move(narrow)),
       owner_(owner),
@@ -34,7 +34,7 @@ void WebDialogWindow::Build() {
     root_.call<void>("setAttribute", val("role"), val("dialog"));
     root_.call<void>("setAttribute", val("aria-modal"), val("true"));
     BuildTitleBar(desktop_);
-    BuildClient();
+    BuildClient(LayoutTemplate());
     root_.call<void>("appendChild", client_);
     BuildWindowMenu();
     val desktop = val::object();
@@ -43,24 +43,6 @@ void WebDialogWindow::Build() {
     desktop.set("hasNarrow", narrow_.has_value());
     Script().call<void>("openWindow", root_, windowId_, menu_,
                         owner_ != nullptr ? owner_->root_ : val::null(), desktop);
-}
-
-void WebDialogWindow::BuildClient() {
-    const DialogTemplate& dialogTemplate = LayoutTemplate();
-    client_ = Element("div", "client");
-    val style = client_["style"];
-    style.set("width", web_page::Em(dialogTemplate.cx, true));
-    style.set("height", web_page::Em(dialogTemplate.cy, false));
-    controls_.clear();
-    for (const DialogControl& control : dialogTemplate.controls) {
-        val element = BuildControl(control);
-        client_.call<void>("appendChild", element);
-        if (control.id != -1) {
-            controls_.emplace(control.id, Control{control, element});
-        }
-    }
-    NameForScreenReaders(dialogTemplate);
-    PublishKeysTaken();
 }
 
 void WebDialogWindow::BuildTitleBar(const DialogTemplate& dialogTemplate) {
@@ -83,20 +65,32 @@ void WebDialogWindow::BuildTitleBar(const DialogTemplate& dialogTemplate) {
     root_.call<void>("appendChild", titleBar);
 }
 
-int WebDialogWindow::RunModal() {
+void WebDialogWindow::Open() {
     Initialize();
     Script().call<void>("ready", root_);
-    while (!endResult()) {
-        Dispatch(NextEvent());
+}
+
+void WebDialogWindow::Dispatch(const val& event) {
+    const std::string type = event["type"].as<std::string>();
+    if (type == "click") {
+        manager().ClickButton(event["id"].as<int>());
+    } else if (type == "syscommand") {
+        Script().call<void>("closeMenu", menu_);
+        dialog().SendMessage(WM_SYSCOMMAND, event["id"].as<unsigned>());
+    } else if (type == "menu") {
+        OpenWindowMenu();
+    } else if (type == "key") {
+        PressKey(event);
+    } else if (type == "layout") {
+        FollowPage();
     }
-    return *endResult();
 }
 
 void WebDialogWindow::ShowNotice(const std::string& text) {
     // A modal alert over this window, with a loop of its own until the user confirms it.
     const val notice = Script().call<val>("openNotice", root_, windowId_, val(text));
     while (true) {
-        const val event = NextEvent();
+        const val event = web_page::NextEvent(windowId_);
         const std::string type = event["type"].as<std::string>();
         if (type == "notice-done") {
             break;

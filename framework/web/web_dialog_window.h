@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/core/dialog.h"
-#include "framework/core/managed_dialog_window.h"
+#include "framework/core/rebuildable_dialog_window.h"
 #include "framework/core/window_commands.h"
 
 // A dialog's window in the web page, built from its template as elements placed in dialog
@@ -19,15 +19,15 @@
 // - right-click on the window, the Menu key or Shift+F10 (outside a text box), a tap or click on
 //   the window's icon and a long press on its background open the window menu: Close and what
 //   the program appended.
-// The page's script (dialog_page.js) turns DOM events into the queue that the modal loop reads;
-// the loop sleeps while the queue is empty.
+// The page's script (dialog_page.js) turns DOM events into the queue that the window system's
+// modal loop reads; the loop sleeps while the queue is empty.
 // A dialog with a narrow layout (for phones, and desktop browsers zoomed far in) takes it where
 // its desktop layout does not fit the page's width, and changes layout whenever the page crosses
-// that width while the window is open: its client area is built again from the other template,
-// with the same ids, and every control keeps its value, selection, state and the focus. The
-// title bar, the window menu and the boxes over the window stay as they are; the dialog does
+// that width while the window is open: its client area is built again from the other template
+// (RebuildableDialogWindow), and every control keeps its value, selection, state and the focus.
+// The title bar, the window menu and the boxes over the window stay as they are; the dialog does
 // not know.
-class WebDialogWindow : public ManagedDialogWindow {
+class WebDialogWindow : public RebuildableDialogWindow {
 public:
     // Narrow: the dialog's layout for narrow pages, whose drop-down lists are as high as the
     // template says (a phone picks from a list of its own) and whose targets are larger.
@@ -37,8 +37,12 @@ public:
                     std::optional<DialogTemplate> narrow, WebDialogWindow* owner, int windowId);
     ~WebDialogWindow() override;
 
-    // Initialises the dialog, then runs until EndDialog; returns its result.
-    int RunModal();
+    // The window's number, which the page's events carry.
+    int id() const { return windowId_; }
+    // Initialises the dialog and tells the page that the window is ready for the user.
+    void Open();
+    // Handles one of the window's events from the page's queue (web_dialog_window.cpp).
+    void Dispatch(const emscripten::val& event);
 
     // --- DialogWindow ---
     std::string GetItemText(int id) const override;
@@ -64,18 +68,20 @@ protected:
     void SelectListEntry(int id, int index) override;
     void AppendListEntry(int id, const std::string& text) override;
     void ClearList(int id) override;
+    // --- RebuildableDialogWindow (web_dialog_layout.cpp, web_dialog_controls.cpp) ---
+    void RebuildControls(const DialogTemplate& dialogTemplate) override;
+    std::string ListEntry(int id, int index) const override;
+    std::pair<int, int> TextSelection(int id) const override;
+    void SelectText(int id, std::pair<int, int> selection) override;
+    void EnableItem(int id, bool enabled) override;
+    void ShowItem(int id, bool visible) override;
+    int RememberedFocus() const override;
+    void RestoreFocus(int id) override;
 
 private:
-    struct Control {
-        DialogControl source;
-        mutable emscripten::val element;  // a handle: setting its properties changes the page
-    };
-
     // Building (web_dialog_window.cpp, web_dialog_controls.cpp).
     void Build();
     void BuildTitleBar(const DialogTemplate& dialogTemplate);
-    // Builds the client area and its controls from the template of the current layout.
-    void BuildClient();
     void BuildWindowMenu();
     emscripten::val BuildControl(const DialogControl& control);
     // Accessibility (web_dialog_accessibility.cpp).
@@ -89,16 +95,18 @@ private:
     static int SmallestTargetHeight(const DialogTemplate& dialogTemplate, Layout layout);
     const DialogTemplate& LayoutTemplate() const;
     Layout WantedLayout() const;
+    // Builds the client area and its controls from `dialogTemplate`.
+    void BuildClient(const DialogTemplate& dialogTemplate);
     // Changes this window and the windows under it to the layout the page wants now.
     void FollowPage();
     void ChangeLayout(Layout layout);
-    // Events (web_dialog_keyboard.cpp).
+    // Keys (web_dialog_keyboard.cpp).
     void PublishKeysTaken();
-    emscripten::val NextEvent();
-    void Dispatch(const emscripten::val& event);
     void PressKey(const emscripten::val& event);
 
-    const Control* Find(int id) const;
+    // The element of control `id`, or null; and whether the control is of class `kind`.
+    emscripten::val* ElementOf(int id) const;
+    bool IsOfClass(int id, ControlClass kind) const;
     // The window menu's and the title bar's commands: a page cannot be minimised.
     std::vector<WindowCommand> Commands() const { return WindowCommandsOf(desktop_.style, false); }
 
@@ -109,6 +117,7 @@ private:
     emscripten::val root_;
     emscripten::val client_;
     emscripten::val menu_;
-    std::map<int, Control> controls_;
+    // Handles: setting their properties changes the page.
+    mutable std::map<int, emscripten::val> elements_;
     Layout layout_;
 };

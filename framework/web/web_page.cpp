@@ -63,8 +63,14 @@ val IconCanvas(HICON icon) {
     return canvas;
 }
 
-void WaitForEvent() {
-    WaitForPageEvent();
+val NextEvent(int windowId) {
+    while (true) {
+        val event = Script().call<val>("take", windowId);
+        if (!event.isNull()) {
+            return event;
+        }
+        WaitForPageEvent();
+    }
 }
 
 }  // namespace web_page

@@ -27,8 +27,8 @@ std::string Em(int units, bool horizontal);
 // The icon as a canvas, drawn pixel for pixel from the icon resource.
 emscripten::val IconCanvas(HICON icon);
 
-// Waits, without running anything, until the page has an event in its queue. The modal loops
-// call it between events: the browser goes on meanwhile and an idle page runs no timer.
-void WaitForEvent();
+// The next event of window `windowId` from the page's queue, waiting for one without running
+// anything: the browser goes on meanwhile and an idle page runs no timer.
+emscripten::val NextEvent(int windowId);
 
 }  // namespace web_page

@@ -3,6 +3,8 @@
 
 #define IDD_EXCHANGE 1
 #define IDD_NAMES 2
+// The exchange dialog's narrow layout: its id plus the narrow layouts' offset.
+#define IDD_EXCHANGE_NARROW 0x1001
 #define IDS_GREETING 7
 #define IDS_DESCRIBE_GO 20
 
