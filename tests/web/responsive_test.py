@@ -3,8 +3,8 @@
 zoom and touch (the only engine here that emulates them; in the others, the window resized
 within what the browser allows):
 - a desktop window narrowed from 1280 to 320 CSS px and widened again, with a calculation, the
-  pressed toggle, a list's selection, the focus and the open About box kept across the change of
-  layout;
+  pressed toggle, a list's selection, the focus, the open About box and the open window menu
+  (its focused item) kept across the change of layout;
 - a phone turned from upright to landscape and back;
 - phones opened in landscape;
 - browser zoom 200, 300 and 400 %, set before the page loads and after.
@@ -143,6 +143,22 @@ def desktop_resized(page, url):
     page.press("Escape")
     check(state(page) == before, f"closed, the focus is back in Val. ({state(page)})")
     screen(page, 1280, 900)
+
+    # The window menu open across the change, both ways: its item keeps the focus, and Enter
+    # chooses it.
+    page.press("Shift+Tab")
+    page.press("Shift+Tab")
+    for width in (360, 1280):
+        page.press("Shift+F10")
+        page.keys(Keys.ARROW_DOWN)
+        screen(page, width, 900)
+        focused = page.script("return document.activeElement.textContent")
+        check(page.menu_items() and focused == "About Vardolin...",
+              f"at {width} px the menu stays open on its item ({focused!r})")
+        page.press("Enter")
+        check(page.dialogs() == ["Vardolin", "About Vardolin"],
+              f"at {width} px Enter chooses the item ({page.dialogs()})")
+        page.press("Escape")
 
 
 def phone_turned(page, url):
