@@ -60,7 +60,7 @@ TEST_F(ModalBoxes, KeysAndCloseRequestsToTheCalculatorActOnTheOpenBox) {
     CTuningApp app;
     std::vector<std::string> seen;
     const auto aboutBox = [&](const char* what, const std::function<void(QtDialogWindow&)>& send) {
-        WhenNextDialogOpens([&](QtDialogWindow& about) {
+        WhenNextDialogOpens([&seen, what, send](QtDialogWindow& about) {
             send(about);
             seen.push_back(std::string(what) + (about.isVisible() ? " left" : " closed") +
                            " the About box");
