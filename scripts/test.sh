@@ -33,7 +33,7 @@ format() {
     git ls-files '*.py' | xargs pyflakes3
     (cd tools/lint && npm ci --no-audit --no-fund --loglevel=error)
     local eslint=(tools/lint/node_modules/.bin/eslint -c tools/lint/eslint.config.mjs)
-    "${eslint[@]}" framework/web/dialog_page.js tests/web/firefox_bridge.mjs
+    "${eslint[@]}" framework/web/page/*.js tests/web/firefox_bridge.mjs
     # The worker is a template whose list of files the build fills in.
     sed 's/@VARDOLIN_PAGE_FILES@//' app/web/service-worker.js |
         "${eslint[@]}" --stdin --stdin-filename app/web/service-worker.js

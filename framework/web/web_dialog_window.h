@@ -19,7 +19,7 @@
 // - right-click on the window, the Menu key or Shift+F10 (outside a text box), a tap or click on
 //   the window's icon and a long press on its background open the window menu: Close and what
 //   the program appended.
-// The page's script (dialog_page.js) turns DOM events into the queue that the window system's
+// The page's script (framework/web/page/) turns DOM events into the queue that the window system's
 // modal loop reads; the loop sleeps while the queue is empty.
 // A dialog with a narrow layout (for phones, and desktop browsers zoomed far in) takes it where
 // its desktop layout does not fit the page's width, and changes layout whenever the page crosses

@@ -10,7 +10,7 @@
 // The page that web dialogs live in, as the window system's files share it.
 namespace web_page {
 
-// The page's side of the window system (dialog_page.js).
+// The page's side of the window system (framework/web/page/dialog_page.js).
 emscripten::val Script();
 emscripten::val Document();
 

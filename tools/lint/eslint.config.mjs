@@ -1,16 +1,21 @@
-// The rules for the web page's own scripts: ESLint's recommended set. The page's script runs
-// before Emscripten's code in the same scope (--pre-js), beside the Module it fills; the worker
-// runs in a service worker's scope; the tests' Firefox bridge is a module for Node.js.
+// The rules for the web page's own scripts: ESLint's recommended set, and const or let, never
+// var. The page's modules are joined into the script that runs before Emscripten's code in the
+// same scope (--pre-js), beside the Module they fill; the worker runs in a service worker's
+// scope; the tests' Firefox bridge is a module for Node.js.
 import js from '@eslint/js';
 import globals from 'globals';
 
 export default [
   js.configs.recommended,
   {
-    files: ['framework/web/dialog_page.js'],
+    rules: { 'no-var': 'error', 'prefer-const': 'error' },
+  },
+  {
+    files: ['framework/web/page/*.js'],
     languageOptions: {
-      ecmaVersion: 2017,
-      sourceType: 'script',
+      // What Emscripten's own tools read in the script they are given.
+      ecmaVersion: 2020,
+      sourceType: 'module',
       globals: { ...globals.browser, Module: 'writable' },
     },
   },

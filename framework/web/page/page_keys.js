@@ -1,0 +1,27 @@
+// Every key of the page goes to the innermost box, wherever the focus is: the notice, an open
+// window menu, or the dialog manager of the innermost window.
+import { events } from './event_queue.js';
+import { noticeIsOpen, noticeKey } from './notice.js';
+import { menuKey } from './window_menu.js';
+import { windows } from './windows.js';
+
+document.addEventListener('keydown', (e) => {
+  if (noticeIsOpen()) {
+    noticeKey(e);
+    return;
+  }
+  const win = windows.innermost();
+  if (!win) return;
+  if (!win.menu.hidden && menuKey(win, e)) return;
+  // The dialog manager published which keys it takes with the focus on each control of the
+  // window, and with the focus elsewhere (on the window itself).
+  let holder = e.target.closest ? e.target.closest('[data-dialog-keys]') : null;
+  if (!holder || !win.root.contains(holder)) holder = win.root;
+  const stroke = (e.ctrlKey ? 'Ctrl+' : '') + (e.altKey ? 'Alt+' : '') +
+    (e.shiftKey ? 'Shift+' : '') + e.key;
+  if (!holder.dataset.dialogKeys.split('\t').includes(stroke)) return;
+  e.preventDefault();
+  e.stopPropagation();
+  events.post({ window: win.id, type: 'key', key: e.key, shift: e.shiftKey, alt: e.altKey,
+                ctrl: e.ctrlKey });
+}, true);

@@ -1,0 +1,87 @@
+// The window menu of the page's windows, what the system menu is on Windows: opened by the
+// program, moved through and chosen from with the keyboard, closed by a press outside it; and
+// the window's icon in its title bar, which opens it.
+import { events } from './event_queue.js';
+import { focusOn } from './focus.js';
+import { windows } from './windows.js';
+
+function menuItems(menu) { return Array.from(menu.querySelectorAll('[role=menuitem]')); }
+
+// Closes the window's menu, if open, and gives the focus back to the window.
+export function closeMenu(win) {
+  if (!win || win.menu.hidden) return false;
+  win.menu.hidden = true;
+  windows.refocus(win);
+  return true;
+}
+
+// Opens the innermost window's menu on its first item.
+export function openMenu(menu) {
+  const win = windows.innermost();
+  if (!win || win.menu !== menu) return;
+  windows.rememberFocus(win);
+  menu.hidden = false;
+  const items = menuItems(menu);
+  if (items.length) focusOn(items[0]);
+}
+
+// Closes the menu `menu` wherever it is.
+export function closeMenuElement(menu) {
+  windows.list.filter((win) => win.menu === menu).forEach(closeMenu);
+}
+
+// The keys of an open window menu: arrows, Home and End move, Enter and Space choose,
+// Escape closes it. Any other key closes it first and then goes to the window. True when the
+// menu took the key.
+export function menuKey(win, e) {
+  const items = menuItems(win.menu);
+  const at = items.indexOf(document.activeElement);
+  let next;
+  switch (e.key) {
+    case 'ArrowDown': next = (at + 1) % items.length; break;
+    case 'ArrowUp': next = (at + items.length - 1) % items.length; break;
+    case 'Home': next = 0; break;
+    case 'End': next = items.length - 1; break;
+    case 'Enter': case ' ':
+      // The item is chosen here rather than by the browser's own activation of a focused
+      // button, which Firefox gives only to a window with the system's focus.
+      if (at < 0) return false;
+      e.preventDefault();
+      items[at].click();
+      return true;
+    case 'Escape': e.preventDefault(); closeMenu(win); return true;
+    default: closeMenu(win); return false;
+  }
+  e.preventDefault();
+  if (items.length) focusOn(items[next]);
+  return true;
+}
+
+// A press outside an open menu closes it; a press on the window's icon while its menu is open
+// only closes the menu, as on Windows.
+let iconClosedMenu = false;
+document.addEventListener('mousedown', (e) => {
+  const win = windows.innermost();
+  iconClosedMenu = false;
+  if (win && !win.menu.hidden && !win.menu.contains(e.target)) {
+    closeMenu(win);
+    iconClosedMenu = e.target.closest('.window-icon') !== null;
+  }
+}, true);
+
+// The window's icon in its title bar: a tap or click on it opens the window menu, as the
+// system-menu icon does on Windows.
+export function setIcon(root, id, canvas) {
+  const button = document.createElement('button');
+  button.className = 'window-icon';
+  button.tabIndex = -1;
+  button.setAttribute('aria-label', 'Window menu');
+  button.setAttribute('aria-haspopup', 'menu');
+  button.appendChild(canvas);
+  button.addEventListener('click', () => {
+    if (!iconClosedMenu) events.post({ window: id, type: 'menu' });
+    iconClosedMenu = false;
+  });
+  const title = root.querySelector('.titlebar');
+  title.insertBefore(button, title.firstChild);
+}
