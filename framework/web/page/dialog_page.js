@@ -10,7 +10,7 @@ import './navigation.js';
 import { closeNotice, openNotice } from './notice.js';
 import './page_keys.js';
 import { openMenuOnLongPress } from './touch.js';
-import { closeMenu, closeMenuElement, openMenu, setIcon } from './window_menu.js';
+import { appendMenuItem, appendMenuSeparator, closeMenu, closeMenuElement, createMenu, openMenu, setIcon } from './window_menu.js';
 import { windows } from './windows.js';
 
 Module['vardolin'] = {
@@ -49,6 +49,9 @@ Module['vardolin'] = {
     }
   },
 
+  createMenu,
+  appendMenuItem,
+  appendMenuSeparator,
   openMenu,
   closeMenu: closeMenuElement,
   openNotice,

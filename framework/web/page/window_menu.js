@@ -1,11 +1,39 @@
-// The window menu of the page's windows, what the system menu is on Windows: opened by the
-// program, moved through and chosen from with the keyboard, closed by a press outside it; and
-// the window's icon in its title bar, which opens it.
+// The window menu of the page's windows, what the system menu is on Windows: built with the
+// items the program gives, opened by the program, moved through and chosen from with the
+// keyboard, closed by a press outside it; and the window's icon in its title bar, which opens it.
 import { events } from './event_queue.js';
 import { focusOn } from './focus.js';
 import { windows } from './windows.js';
 
 function menuItems(menu) { return Array.from(menu.querySelectorAll('[role=menuitem]')); }
+
+// A window's menu, closed, at the end of its root.
+export function createMenu(root) {
+  const menu = document.createElement('div');
+  menu.className = 'window-menu';
+  menu.setAttribute('role', 'menu');
+  menu.hidden = true;
+  root.appendChild(menu);
+  return menu;
+}
+
+// Appends an item that sends the system command `command` to window `id` when chosen.
+export function appendMenuItem(menu, id, command, text) {
+  const item = document.createElement('button');
+  item.className = 'menu-item';
+  item.setAttribute('role', 'menuitem');
+  item.tabIndex = -1;
+  item.textContent = text;
+  item.addEventListener('click', () => events.post({ window: id, type: 'syscommand', id: command }));
+  menu.appendChild(item);
+}
+
+export function appendMenuSeparator(menu) {
+  const separator = document.createElement('hr');
+  separator.className = 'separator';
+  separator.setAttribute('role', 'separator');
+  menu.appendChild(separator);
+}
 
 // Closes the window's menu, if open, and gives the focus back to the window.
 export function closeMenu(win) {
