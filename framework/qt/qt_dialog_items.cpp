@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "framework/qt/gtk_shell.h"
 #include "framework/qt/modal_box_keys.h"
 #include "framework/qt/own_title_bar.h"
 #include "framework/qt/qt_dialog_window.h"
@@ -136,6 +137,7 @@ void QtDialogWindow::ShowNotice(const std::string& text) {
         AddOwnTitleBar(notice, WindowCommandsOf(kNoticeStyle, true),
                        [&notice](UINT) { notice.close(); });
     }
+    MarkModalForGnomeWhenShown(notice);
     notice.exec();
     activateWindow();
 }

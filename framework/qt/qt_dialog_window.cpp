@@ -8,6 +8,7 @@
 #include "framework/core/accessible_names.h"
 #include "framework/core/resource_module.h"
 #include "framework/core/window_commands.h"
+#include "framework/qt/gtk_shell.h"
 #include "framework/qt/own_title_bar.h"
 
 namespace {
@@ -114,6 +115,9 @@ void QtDialogWindow::moveEvent(QMoveEvent* event) {
 }
 
 int QtDialogWindow::RunModal() {
+    if (parentWidget() != nullptr) {
+        MarkModalForGnomeWhenShown(*this);
+    }
     PlaceOnScreen();
     Initialize();
     if (endResult()) {

@@ -82,12 +82,29 @@ class Session:
         for character in text:
             self.key(character)
 
-    def click(self, x, y):
+    def move(self, x, y):
         self.remote_call("NotifyPointerMotionAbsolute",
                          GLib.Variant("(sdd)", (self.stream, float(x), float(y))))
+
+    def button(self, pressed):
+        self.remote_call("NotifyPointerButton", GLib.Variant("(ib)", (LEFT_BUTTON, pressed)))
+
+    def click(self, x, y):
+        self.move(x, y)
         time.sleep(0.1)
-        for pressed in (True, False):
-            self.remote_call("NotifyPointerButton", GLib.Variant("(ib)", (LEFT_BUTTON, pressed)))
+        self.button(True)
+        self.button(False)
+
+    def drag(self, x, y, to_x, to_y):
+        """Presses at x, y, moves in steps to to_x, to_y, and lets go there."""
+        self.move(x, y)
+        time.sleep(0.1)
+        self.button(True)
+        for step in range(1, 11):
+            self.move(float(x) + (float(to_x) - float(x)) * step / 10,
+                      float(y) + (float(to_y) - float(y)) * step / 10)
+            time.sleep(0.02)
+        self.button(False)
 
     def picture(self, file):
         # A new reader of the stream is sometimes refused while the last one is going away: it
@@ -116,6 +133,8 @@ def main():
                 session.type(rest)
             elif command == "click":
                 session.click(*rest.split())
+            elif command == "drag":
+                session.drag(*rest.split())
             elif command == "picture":
                 session.picture(rest)
             else:
