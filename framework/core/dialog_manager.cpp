@@ -136,6 +136,10 @@ std::vector<KeyStroke> DialogManager::KeysTaken(int focused) const {
         [this, focused](const KeyStroke& stroke) { return TakesKey(stroke, focused); });
 }
 
+std::vector<KeyStroke> DialogManager::KeysAMessageBoxTakes() {
+    return StrokesWhere([](const KeyStroke& stroke) { return TakesKey(stroke, Focus::Button); });
+}
+
 std::vector<KeyStroke> DialogManager::KeysAnyDialogTakes() {
     return StrokesWhere([](const KeyStroke& stroke) {
         constexpr Focus kFocuses[] = {Focus::None, Focus::Button, Focus::Text, Focus::Other};

@@ -55,6 +55,9 @@ public:
     // Every key stroke that a dialog takes with some kind of control focused, or none: the keys
     // that must reach an open modal box wherever the keyboard is.
     static std::vector<KeyStroke> KeysAnyDialogTakes();
+    // Every key stroke that a message box takes, with the focus on its one push button: for a
+    // window system that shows message boxes of its own (the page's notice).
+    static std::vector<KeyStroke> KeysAMessageBoxTakes();
 
     // A click on button `id` (by mouse, touch or Space).
     void ClickButton(int id);

@@ -42,11 +42,10 @@ std::string StrokeName(const KeyStroke& stroke) {
     return name;
 }
 
-// The strokes the dialog takes while control `focused` has the focus, as one string of names
-// with a tab between them (a space is a key's name).
-std::string KeysTakenText(const DialogManager& manager, int focused) {
+// Key strokes as one string of names with a tab between them (a space is a key's name).
+std::string StrokesText(const std::vector<KeyStroke>& strokes) {
     std::string text;
-    for (const KeyStroke& stroke : manager.KeysTaken(focused)) {
+    for (const KeyStroke& stroke : strokes) {
         text += (text.empty() ? "" : "\t") + StrokeName(stroke);
     }
     return text;
@@ -57,9 +56,28 @@ std::string KeysTakenText(const DialogManager& manager, int focused) {
 void WebDialogWindow::PublishKeysTaken() {
     // The page must decide when a key comes whether it is the dialog's, before the program reads
     // it: the dialog manager's answers for each control, and for a focus on none of them.
-    root_["dataset"].set("dialogKeys", KeysTakenText(manager(), 0));
+    root_["dataset"].set("dialogKeys", StrokesText(manager().KeysTaken(0)));
     for (const auto& [id, element] : elements_) {
-        element["dataset"].set("dialogKeys", KeysTakenText(manager(), id));
+        element["dataset"].set("dialogKeys", StrokesText(manager().KeysTaken(id)));
+    }
+}
+
+void WebDialogWindow::PublishNoticeKeys(const val& notice) {
+    notice["dataset"].set("dialogKeys", StrokesText(DialogManager::KeysAMessageBoxTakes()));
+}
+
+WebDialogWindow::NoticeAnswer WebDialogWindow::NoticeKey(const val& event) {
+    // The notice's OK is its default button, its only button, and what cancelling it means.
+    switch (DialogKeyOf(event["key"].as<std::string>()).value_or(DialogKey::Tab)) {
+        case DialogKey::Enter:
+        case DialogKey::Space:
+        case DialogKey::Escape:
+        case DialogKey::F4:
+            return NoticeAnswer::Confirm;
+        case DialogKey::F1:
+            return NoticeAnswer::Help;
+        default:
+            return NoticeAnswer::None;
     }
 }
 

@@ -89,17 +89,19 @@ void WebDialogWindow::Dispatch(const val& event) {
 void WebDialogWindow::ShowNotice(const std::string& text) {
     // A modal alert over this window, with a loop of its own until the user confirms it.
     const val notice = Script().call<val>("openNotice", root_, windowId_, val(text));
+    PublishNoticeKeys(notice["firstChild"]);
     while (true) {
         const val event = web_page::NextEvent(windowId_);
         const std::string type = event["type"].as<std::string>();
-        if (type == "notice-done") {
+        const NoticeAnswer answer = type == "key" ? NoticeKey(event) : NoticeAnswer::None;
+        if (type == "notice-done" || answer == NoticeAnswer::Confirm) {
             break;
         }
         if (type == "layout") {
             FollowPage();
         }
-        if (type == "key" && event["key"].as<std::string>() == "F1") {
-            dialog().SendCommand(ID_HELP);  // the owner's help, as a notice box asks for it
+        if (answer == NoticeAnswer::Help) {
+            dialog().SendCommand(ID_HELP);  // the owner's help, as a message box asks for it
         }
     }
     Script().call<void>("closeNotice", notice, root_);

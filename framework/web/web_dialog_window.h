@@ -103,6 +103,10 @@ private:
     // Keys (web_dialog_keyboard.cpp).
     void PublishKeysTaken();
     void PressKey(const emscripten::val& event);
+    // The notice takes the keys of a message box; what a key taken there does.
+    enum class NoticeAnswer { None, Confirm, Help };
+    static void PublishNoticeKeys(const emscripten::val& notice);
+    static NoticeAnswer NoticeKey(const emscripten::val& event);
 
     // The element of control `id`, or null; and whether the control is of class `kind`.
     emscripten::val* ElementOf(int id) const;

@@ -2,6 +2,7 @@
 // user confirms it.
 import { events } from './event_queue.js';
 import { focusOn } from './focus.js';
+import { postKey, takesStroke } from './key_strokes.js';
 import { closeMenu } from './window_menu.js';
 import { WindowStack, windows } from './windows.js';
 
@@ -42,12 +43,10 @@ export function closeNotice(overlay, root) {
   windows.refocus(windows.withRoot(root));
 }
 
-// Enter, Escape and Space confirm the notice; F1 asks the owner for help, as a message box does.
+// The notice takes the keys that the program published on it (those of a message box) and
+// hands them to its loop; no other key reaches the page while it is open.
 export function noticeKey(e) {
   e.preventDefault();
-  if (e.key === 'Enter' || e.key === 'Escape' || e.key === ' ') {
-    events.post({ window: open.id, type: 'notice-done' });
-  } else if (e.key === 'F1') {
-    events.post({ window: open.id, type: 'key', key: 'F1', shift: false, alt: false, ctrl: false });
-  }
+  const alert = open.overlay.firstChild;
+  if (takesStroke(alert, e)) postKey(open.id, e);
 }

@@ -1,6 +1,6 @@
 // Every key of the page goes to the innermost box, wherever the focus is: the notice, an open
 // window menu, or the dialog manager of the innermost window.
-import { events } from './event_queue.js';
+import { postKey, takesStroke } from './key_strokes.js';
 import { noticeIsOpen, noticeKey } from './notice.js';
 import { menuKey } from './window_menu.js';
 import { windows } from './windows.js';
@@ -17,11 +17,8 @@ document.addEventListener('keydown', (e) => {
   // window, and with the focus elsewhere (on the window itself).
   let holder = e.target.closest ? e.target.closest('[data-dialog-keys]') : null;
   if (!holder || !win.root.contains(holder)) holder = win.root;
-  const stroke = (e.ctrlKey ? 'Ctrl+' : '') + (e.altKey ? 'Alt+' : '') +
-    (e.shiftKey ? 'Shift+' : '') + e.key;
-  if (!holder.dataset.dialogKeys.split('\t').includes(stroke)) return;
+  if (!takesStroke(holder, e)) return;
   e.preventDefault();
   e.stopPropagation();
-  events.post({ window: win.id, type: 'key', key: e.key, shift: e.shiftKey, alt: e.altKey,
-                ctrl: e.ctrlKey });
+  postKey(win.id, e);
 }, true);
