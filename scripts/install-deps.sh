@@ -4,8 +4,8 @@
 #   run       building and opening the calculator (scripts/run.sh)
 #   page      building the web page (scripts/web.sh)
 #   package   building the packages (scripts/package.sh)
-#   or a stage of the test suite (scripts/test.sh): format unit sanitize fuzz engine web windows
-#   packages
+#   or a stage of the test suite (scripts/test.sh): format unit desktop sanitize fuzz engine web
+#   windows packages
 set -euo pipefail
 
 # Building the program and opening it: the compiler, CMake and Ninja, Qt, and windres with the
@@ -51,7 +51,7 @@ for part in "${@:-run}"; do
         page) wanted+=("${page[@]}") ;;
         package) wanted+=("${package[@]}") ;;
         format) wanted+=("${format[@]}"); needs_npm=yes ;;
-        unit) wanted+=("${unit[@]}"); needs_german=yes ;;
+        unit | desktop) wanted+=("${unit[@]}"); needs_german=yes ;;
         sanitize) wanted+=("${unit[@]}" "${clang[@]}"); needs_german=yes ;;
         fuzz) wanted+=("${run[@]}" "${clang[@]}") ;;
         engine) wanted+=("${testing[@]}" "${page[@]}" locales); needs_german=yes ;;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite, stage by stage:
 #   format     the format check and the linters (shell, Python, the page's JavaScript)
-#   unit       unit, form and widget tests, the end-to-end and accessibility tests (X11, and
-#              Wayland on sway, GNOME's mutter and KDE's KWin)
+#   unit       unit, form and widget tests, with no window on a screen
+#   desktop    the end-to-end and accessibility tests of the real program: X11, and Wayland on
+#              sway, GNOME's mutter and KDE's KWin
 #   sanitize   the unit tests under AddressSanitizer and UndefinedBehaviorSanitizer
 #   fuzz       the fuzzers, for a bounded time each
 #   engine     the suites built with Emscripten and run under Node.js
@@ -16,7 +17,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_stages=(format unit sanitize fuzz engine web windows packages)
+all_stages=(format unit desktop sanitize fuzz engine web windows packages)
 stages=("${@:-${all_stages[@]}}")
 for stage in "${stages[@]}"; do
     [[ " ${all_stages[*]} " == *" $stage "* ]] ||
@@ -50,6 +51,10 @@ build_and_test() {
 
 unit() {
     build_and_test tests unit
+}
+
+desktop() {
+    build_and_test tests desktop
 }
 
 sanitize() {

@@ -9,7 +9,7 @@ mkdir -p "$out"
 root=$(cd "$(dirname "$0")/../.." && pwd)
 for build in first second; do
     rm -rf "${out:?}/$build"
-    bash "$root/scripts/package.sh" "$out/$build" "$out/build-$build" >"$out/$build.log" 2>&1 ||
+    bash "$root/scripts/lib/build_packages.sh" "$out/$build" "$out/build-$build" >"$out/$build.log" 2>&1 ||
         { tail -n 30 "$out/$build.log"; echo "FAIL: the $build package build failed"; exit 1; }
 done
 status=0
