@@ -2,7 +2,8 @@
 """axe-core (from npm, pinned by package-lock.json beside this file) checks the calculator's web
 page with every rule on, the experimental ones and target-size included: at start, after a
 result, with the notice, with the About box, with the window menu open and on the ended page,
-on a desktop (1280 px, light and dark) and on phones (390 and 320 px).
+on a desktop (1280 px, light and dark) and on phones (390 and 320 px); and the focus of every
+focusable thing under forced colours and where more contrast is asked for.
 
 Usage: accessibility_test.py PAGE_FOLDER"""
 import json
@@ -94,6 +95,60 @@ def check_forced_colours(page, url, scheme):
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
+# The focus indicator of each element matched by the selector given, focused in turn: its
+# outline's contrast with what it is drawn against (the element's own ground for an outline
+# inside it, the ground around it for one outside), or 0 where there is no outline.
+FOCUS_INDICATORS = CONTRAST + """
+const ground = (e) => {
+  for (; e; e = e.parentElement) {
+    const colour = getComputedStyle(e).backgroundColor;
+    if (!/^rgba\\(.*, 0\\)$/.test(colour) && colour !== 'transparent') return colour;
+  }
+  return getComputedStyle(document.body).backgroundColor;
+};
+return [...document.querySelectorAll(arguments[0])].map((e) => {
+  e.focus();
+  const s = getComputedStyle(e);
+  const name = e.id || e.getAttribute('aria-label') || e.textContent;
+  if (s.outlineStyle === 'none' || parseFloat(s.outlineWidth) < 2) return [name, 0];
+  const against = parseFloat(s.outlineOffset) < 0 ? ground(e) : ground(e.parentElement);
+  return [name, ratio(s.outlineColor, against)];
+});
+"""
+
+# Under forced colours and where more contrast is asked for, every focusable thing shows its
+# focus: the boxes, lists, buttons and toggles, the title bar's icon and close button, the menu's
+# items and the notice's OK; and where more contrast is asked for, borders stand out 4.5:1 and
+# read-only boxes are dashed.
+def check_focus_everywhere(page, url, mode, scheme):
+    feature = {"name": "forced-colors", "value": "active"} if mode == "forced colours" else \
+        {"name": "prefers-contrast", "value": "more"}
+    least = 3 if mode == "forced colours" else 4.5
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+        feature, {"name": "prefers-color-scheme", "value": scheme}]})
+    page.open(url)
+    page.keys(Keys.SHIFT)  # the keyboard in use: focus shows as it would after Tab
+    found = page.script(FOCUS_INDICATORS, ".client > button, .client > input, "
+                                          ".client > select, .titlebar button")
+    page.press("Shift+F10")
+    found += page.script(FOCUS_INDICATORS, ".menu-item")
+    page.press("Escape")
+    page.keys(Keys.TAB, Keys.TAB, "x", Keys.ENTER)
+    found += page.script(FOCUS_INDICATORS, ".notice button")
+    page.press("Enter")
+    print(f"RESULT {mode}, {scheme}: " + ", ".join(f"{n} {r:.2f}" for n, r in found))
+    weakest = min(found, key=lambda item: item[1])
+    check(weakest[1] >= least, f"{mode}, {scheme}: every focus shows at {least}:1 or more "
+                               f"(the least: {weakest[0]} {weakest[1]:.2f}:1)")
+    if mode != "forced colours":
+        what, border = page.script(LEAST_NON_TEXT_CONTRAST)
+        check(border >= 4.5, f"{mode}, {scheme}: borders stand out 4.5:1 ({what}, {border:.2f}:1)")
+        check(page.script("return getComputedStyle(document.querySelector('.edit[readonly]'))"
+                          ".borderTopStyle") == "dashed",
+              f"{mode}, {scheme}: read-only boxes are dashed")
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+
+
 def violations(page):
     page.script(open(AXE).read())
     return page.driver.execute_async_script(RUN_EVERY_RULE)
@@ -139,6 +194,8 @@ def run_every_setting(page, server):
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
     for scheme in ("light", "dark"):
         check_forced_colours(page, url, scheme)
+        for mode in ("forced colours", "more contrast"):
+            check_focus_everywhere(page, url, mode, scheme)
     for width in (390, 320):
         emulate_phone(driver, width)
         run(page, url, f"{width} px")
