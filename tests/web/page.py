@@ -85,7 +85,8 @@ class Page:
     def focused_control(self):
         """The id of the focused control, or 0."""
         name = self.focused()
-        return int(name.rsplit("-", 1)[1]) if name.startswith("vardolin-") else 0
+        tail = name.rsplit("-", 1)[-1]
+        return int(tail) if name.startswith("vardolin-") and tail.isdigit() else 0
 
     def focus_on_body(self):
         return self.script("return document.activeElement === document.body || "

@@ -102,6 +102,10 @@ document.addEventListener('mousedown', (e) => {
 export function setIcon(root, id, canvas) {
   const button = document.createElement('button');
   button.className = 'window-icon';
+  // Named as the window's controls are, so that the focus can come back to it when the menu it
+  // opened closes, in a browser that reports no focus changes (Firefox without the system's
+  // focus).
+  button.id = `vardolin-${id}-icon`;
   button.tabIndex = -1;
   button.setAttribute('aria-label', 'Window menu');
   button.setAttribute('aria-haspopup', 'menu');
