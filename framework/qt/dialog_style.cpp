@@ -4,27 +4,12 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <algorithm>
-#include <cmath>
 #include <initializer_list>
 #include <iterator>
 
+#include "framework/qt/contrast.h"
+
 namespace {
-
-// WCAG's relative luminance of a colour, and the contrast ratio of two.
-double Luminance(const QColor& colour) {
-    auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
-           0.0722 * channel(colour.blue());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 constexpr double kStateContrast = 3.0;  // WCAG 2.1, non-text contrast
 constexpr double kTextContrast = 4.5;
@@ -35,8 +20,8 @@ void PressToggle(QPalette& palette) {
     const QColor text = palette.color(QPalette::ButtonText);
     const QColor highlight = palette.color(QPalette::Highlight);
     const QColor highlightedText = palette.color(QPalette::HighlightedText);
-    const bool highlightReads = Contrast(highlight, face) >= kStateContrast &&
-                                Contrast(highlightedText, highlight) >= kTextContrast;
+    const bool highlightReads = ContrastRatio(highlight, face) >= kStateContrast &&
+                                ContrastRatio(highlightedText, highlight) >= kTextContrast;
     palette.setColor(QPalette::Button, highlightReads ? highlight : text);
     palette.setColor(QPalette::ButtonText, highlightReads ? highlightedText : face);
 }
@@ -47,7 +32,7 @@ QColor StandingOut(std::initializer_list<QColor> candidates,
                    std::initializer_list<QColor> grounds) {
     for (const QColor& candidate : candidates) {
         if (std::all_of(grounds.begin(), grounds.end(), [&](const QColor& ground) {
-                return Contrast(candidate, ground) >= kStateContrast;
+                return ContrastRatio(candidate, ground) >= kStateContrast;
             })) {
             return candidate;
         }

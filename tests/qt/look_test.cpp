@@ -8,30 +8,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <vector>
 
 #include "calculator/tuning_dlg.h"
+#include "framework/qt/contrast.h"
 #include "res/resource.h"
 #include "tests/qt/qt_harness.h"
 
 namespace {
-
-// WCAG's relative luminance of a colour, and the contrast ratio of two.
-double Luminance(QRgb colour) {
-    auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
-           0.0722 * channel(qBlue(colour));
-}
-
-double Contrast(QRgb a, QRgb b) {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // What a control shows: its ground (the commonest colour inside its edge) and the contrast of
 // its text, the pixel that stands out most from that ground.
@@ -63,7 +48,7 @@ Shown Measure(QWidget* control) {
     const QRgb ground = Commonest(counts);
     double best = 1;
     for (const auto& [colour, count] : counts) {
-        best = std::max(best, Contrast(colour, ground));
+        best = std::max(best, ContrastRatio(colour, ground));
     }
     return {ground, best};
 }
@@ -121,7 +106,7 @@ TEST_P(Look, EveryStateReadsAtAGlance) {
         const Shown editable = Measure(window.Control(IDC_REFERENCE));
         EXPECT_GE(released.textContrast, 4.5) << "released toggle";
         EXPECT_GE(pressed.textContrast, 4.5) << "pressed toggle";
-        EXPECT_GE(Contrast(pressed.ground, released.ground), 3.0)
+        EXPECT_GE(ContrastRatio(pressed.ground, released.ground), 3.0)
             << "the pressed toggle stands out from the released one";
         EXPECT_GE(readOnly.textContrast, 4.5) << "read-only box";
         EXPECT_EQ(readOnly.ground, face) << "a read-only box shows on the window's face";
@@ -131,7 +116,7 @@ TEST_P(Look, EveryStateReadsAtAGlance) {
             "[ contrast ] released %.1f, pressed %.1f, read-only %.1f, editable %.1f; "
             "pressed against released %.2f\n",
             released.textContrast, pressed.textContrast, readOnly.textContrast,
-            editable.textContrast, Contrast(pressed.ground, released.ground));
+            editable.textContrast, ContrastRatio(pressed.ground, released.ground));
 
         auto* calc = qobject_cast<QPushButton*>(window.Control(IDOK));
         EXPECT_TRUE(calc->isDefault()) << "the upper Calc is drawn as the default button";
@@ -184,7 +169,7 @@ double EdgeStandingOut(QWidget* box, QRgb face) {
     int all = 0;
     const auto count = [&](int x, int y) {
         ++all;
-        standing += Contrast(image.pixel(x, y), face) >= 3.0;
+        standing += ContrastRatio(image.pixel(x, y), face) >= 3.0;
     };
     for (int x = 3; x < image.width() - 3; ++x) {
         count(x, 0);
@@ -211,7 +196,7 @@ QRgb CommonestChange(const QImage& before, const QImage& after) {
 int ChangedStandingOut(const QImage& before, const QImage& after, QRgb ground) {
     const std::vector<QRgb> changed = Changes(before, after);
     return static_cast<int>(std::count_if(changed.begin(), changed.end(), [ground](QRgb colour) {
-        return Contrast(colour, ground) >= 3.0;
+        return ContrastRatio(colour, ground) >= 3.0;
     }));
 }
 
@@ -230,14 +215,14 @@ TEST_F(DesktopPalette, BoxesHaveEdgesAndReadOnlyOnesLookDifferent) {
         const Shown readOnlyBox = Measure(window.Control(IDC_TONE));
         EXPECT_GE(editable, 0.95) << "a box to type into has an edge of 3:1 against the face";
         EXPECT_GE(readOnly, 0.3) << "a read-only box has an edge of 3:1 too";
-        EXPECT_TRUE(Contrast(editableBox.ground, readOnlyBox.ground) >= 1.5 ||
+        EXPECT_TRUE(ContrastRatio(editableBox.ground, readOnlyBox.ground) >= 1.5 ||
                     editable - readOnly >= 0.25)
             << "a read-only box looks different from a box to type into";
         EXPECT_GE(editableBox.textContrast, 4.5);
         EXPECT_GE(readOnlyBox.textContrast, 4.5);
         std::printf("[ edges ] editable %.0f %%, read-only %.0f %% at 3:1; grounds %.2f:1\n",
                     100 * editable, 100 * readOnly,
-                    Contrast(editableBox.ground, readOnlyBox.ground));
+                    ContrastRatio(editableBox.ground, readOnlyBox.ground));
         QTest::keyClick(&window, Qt::Key_Escape);
     });
 }
@@ -252,10 +237,10 @@ TEST_F(DesktopPalette, TheFocusOutlineStandsOutFromFaceAndBox) {
             const QRgb ground = Measure(window.Control(id)).ground;
             window.FocusItem(id, false);
             const QRgb outline = CommonestChange(unfocused, window.Control(id)->grab().toImage());
-            EXPECT_GE(Contrast(outline, face), 3.0) << "box " << id << ": against the face";
-            EXPECT_GE(Contrast(outline, ground), 3.0) << "box " << id << ": against the box";
+            EXPECT_GE(ContrastRatio(outline, face), 3.0) << "box " << id << ": against the face";
+            EXPECT_GE(ContrastRatio(outline, ground), 3.0) << "box " << id << ": against the box";
             std::printf("[ focus ] box %d: outline %.2f:1 against the face, %.2f:1 the box\n", id,
-                        Contrast(outline, face), Contrast(outline, ground));
+                        ContrastRatio(outline, face), ContrastRatio(outline, ground));
         }
         // A button's focus is a dotted rectangle: enough of what changes stands out from its face.
         for (const int id : {IDOK, IDC_CALC_FREQ, IDC_ROLAND}) {

@@ -188,6 +188,11 @@ def run_every_setting(page, server):
     url = url_of(server)
     driver = page.driver
     run(page, url, "1280 px, light")
+    known = page.script(CONTRAST + "return [ratio('rgb(0, 0, 0)', 'rgb(255, 255, 255)'), "
+                                   "ratio('rgb(255, 255, 255)', 'rgb(118, 118, 118)')]")
+    check(abs(known[0] - 21) < 0.01 and abs(known[1] - 4.54) < 0.01,
+          f"the contrast ratio measures black on white 21:1 and #767676 under white 4.54:1 "
+          f"({known[0]:.2f}, {known[1]:.2f})")
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
         "features": [{"name": "prefers-color-scheme", "value": "dark"}]})
     run(page, url, "1280 px, dark")
