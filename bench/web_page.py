@@ -29,7 +29,8 @@ FIRST_VISITS = 5
 def ready_after_navigation(driver, url):
     driver.get(url)
     WebDriverWait(driver, 10).until(
-        lambda d: d.execute_script("return window.vardolinReadyAt !== undefined"))
+        lambda d: d.execute_script("return window.vardolinReadyAt !== undefined")
+    )
     return driver.execute_script("return window.vardolinReadyAt")
 
 
@@ -38,13 +39,16 @@ def visits(engine, folder, loads):
     its own), and the returning visits to the last of them, in one browser of the engine."""
     servers = [serve(folder) for _ in range(FIRST_VISITS + 1)]
     try:
-        with tempfile.TemporaryDirectory() as profile, \
-                browser(engine, profile, 1024, 768) as driver:
+        with tempfile.TemporaryDirectory() as profile, browser(
+            engine, profile, 1024, 768
+        ) as driver:
             # The browser's own start is not the page's: it shows another page first.
             driver.get(url_of(servers[0]) + "elsewhere.html")
             firsts = [ready_after_navigation(driver, url_of(server)) for server in servers[1:]]
-            returning = [ready_after_navigation(driver, f"{url_of(servers[-1])}?load={n}")
-                         for n in range(loads)]
+            returning = [
+                ready_after_navigation(driver, f"{url_of(servers[-1])}?load={n}")
+                for n in range(loads)
+            ]
     finally:
         for server in servers:
             server.shutdown()
@@ -53,8 +57,9 @@ def visits(engine, folder, loads):
 
 
 def idle_timers(url):
-    with tempfile.TemporaryDirectory() as profile, \
-            browser("chromium", profile, 1024, 768) as driver:
+    with tempfile.TemporaryDirectory() as profile, browser(
+        "chromium", profile, 1024, 768
+    ) as driver:
         driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_TIMERS})
         ready_after_navigation(driver, url)
         time.sleep(5)
@@ -74,13 +79,16 @@ def main():
     print(f"program after gzip: {total / 1024:.0f} KB (target <= 100 KB)")
     for engine in engines:
         first, returning = visits(engine, folder, loads)
-        print(f"{engine}: navigation to ready: first visit {first:.0f} ms, median of "
-              f"{FIRST_VISITS} (target <= 300 ms); median of the {loads} visits after it "
-              f"{returning:.0f} ms (target <= 150 ms)")
+        print(
+            f"{engine}: navigation to ready: first visit {first:.0f} ms, median of "
+            f"{FIRST_VISITS} (target <= 300 ms); median of the {loads} visits after it "
+            f"{returning:.0f} ms (target <= 150 ms)"
+        )
     server = serve(folder)
     try:
-        print(f"timers started by the idle page in 5 s: {idle_timers(url_of(server))} "
-              f"(target 0)")
+        print(
+            f"timers started by the idle page in 5 s: {idle_timers(url_of(server))} " f"(target 0)"
+        )
     finally:
         server.shutdown()
 

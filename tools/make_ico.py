@@ -22,8 +22,9 @@ def main():
     for data in images:
         width, height = png_size(data)
         # A size of 256 is written as 0.
-        entries += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(data),
-                               offset + len(blobs))
+        entries += struct.pack(
+            "<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(data), offset + len(blobs)
+        )
         blobs += data
     with open(output, "wb") as file:
         file.write(header + entries + blobs)

@@ -21,13 +21,13 @@ def main():
     if len(random_codes) != 1:
         sys.exit(f"expected one package code in {path}, found {len(random_codes)}")
     code = random_codes[0]
-    data[code.start():code.end()] = b"{" + package_code.upper().encode() + b"}"
+    data[code.start() : code.end()] = b"{" + package_code.upper().encode() + b"}"
     # The creation and last-saved times follow the package code in the summary information.
     filetime = struct.pack("<Q", (int(seconds) + 11644473600) * 10_000_000)
     position = code.end()
     for _ in range(2):
         position = data.index(VT_FILETIME, position, position + 64) + len(VT_FILETIME)
-        data[position:position + 8] = filetime
+        data[position : position + 8] = filetime
         position += 8
     open(path, "wb").write(data)
 

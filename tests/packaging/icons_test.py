@@ -29,9 +29,9 @@ def png_facts(data):
     width, height, depth, colour = struct.unpack(">IIBB", data[16:26])
     idat, at = b"", 8
     while at < len(data):
-        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        length, kind = struct.unpack(">I4s", data[at : at + 8])
         if kind == b"IDAT":
-            idat += data[at + 8:at + 8 + length]
+            idat += data[at + 8 : at + 8 + length]
         at += 12 + length
     # The top left pixel is stored as it is under every row filter (no pixel left of or above it).
     first_row = zlib.decompressobj().decompress(idat, 5)
@@ -41,8 +41,10 @@ def png_facts(data):
 
 def check_png(path, size, transparent=True):
     facts = png_facts(path.read_bytes())
-    check(facts is not None and facts[:2] == (size, size),
-          f"{path.name} in {path.parent.name or '.'} is {size} x {size}: {facts}")
+    check(
+        facts is not None and facts[:2] == (size, size),
+        f"{path.name} in {path.parent.name or '.'} is {size} x {size}: {facts}",
+    )
     if facts and transparent:
         check(facts[2] == 0, f"{path} shows its ground through at the corner")
 
@@ -61,13 +63,16 @@ def ico(path):
     sizes = []
     for index in range(count):
         width, height, _, _, _, bits, length, offset = struct.unpack(
-            "<BBBBHHII", data[6 + 16 * index:22 + 16 * index])
+            "<BBBBHHII", data[6 + 16 * index : 22 + 16 * index]
+        )
         size = width or 256
         sizes.append(size)
         check(bits == 32, f"the {size} px image has 32 bits")
-        facts = png_facts(data[offset:offset + length])
-        check(facts is not None and facts[:2] == (size, size) and facts[2] == 0,
-              f"the {size} px image is a transparent-cornered PNG of that size: {facts}")
+        facts = png_facts(data[offset : offset + length])
+        check(
+            facts is not None and facts[:2] == (size, size) and facts[2] == 0,
+            f"the {size} px image is a transparent-cornered PNG of that size: {facts}",
+        )
     check(sizes == [16, 24, 32, 48, 256], f"sizes {sizes}")
 
 
@@ -79,23 +84,43 @@ def web(folder):
     check_png(folder / "apple-touch-icon.png", 180, transparent=False)
     check(re.search(r"<svg", (folder / "icon.svg").read_text()) is not None, "icon.svg")
     manifest = json.loads((folder / "manifest.webmanifest").read_text())
-    wanted = ("id", "name", "short_name", "start_url", "scope", "display", "theme_color",
-              "background_color", "icons")
-    check(all(manifest.get(key) for key in wanted),
-          f"the manifest has {', '.join(wanted)}: {sorted(manifest)}")
+    wanted = (
+        "id",
+        "name",
+        "short_name",
+        "start_url",
+        "scope",
+        "display",
+        "theme_color",
+        "background_color",
+        "icons",
+    )
+    check(
+        all(manifest.get(key) for key in wanted),
+        f"the manifest has {', '.join(wanted)}: {sorted(manifest)}",
+    )
     for icon in manifest.get("icons", []):
         path = folder / icon["src"]
         if icon["type"] == "image/png":
             size = int(icon["sizes"].split("x")[0])
-            check(path.exists() and png_facts(path.read_bytes())[:2] == (size, size),
-                  f"the manifest's {icon['src']} is {icon['sizes']}")
-    check(any(icon.get("purpose") == "maskable" for icon in manifest.get("icons", [])),
-          "one of its icons is maskable")
+            check(
+                path.exists() and png_facts(path.read_bytes())[:2] == (size, size),
+                f"the manifest's {icon['src']} is {icon['sizes']}",
+            )
+    check(
+        any(icon.get("purpose") == "maskable" for icon in manifest.get("icons", [])),
+        "one of its icons is maskable",
+    )
     page = (folder / "index.html").read_text()
-    for link in ('rel="icon" href="icon.svg"', 'rel="apple-touch-icon" href="apple-touch-icon.png"'):
+    for link in (
+        'rel="icon" href="icon.svg"',
+        'rel="apple-touch-icon" href="apple-touch-icon.png"',
+    ):
         check(link in page, f"the page has {link}")
-    schemes = re.findall(r'name="theme-color" content="#[0-9a-f]{6}" '
-                         r'media="\(prefers-color-scheme: (\w+)\)"', page)
+    schemes = re.findall(
+        r'name="theme-color" content="#[0-9a-f]{6}" ' r'media="\(prefers-color-scheme: (\w+)\)"',
+        page,
+    )
     check(schemes == ["light", "dark"], f"and a theme colour for light and for dark: {schemes}")
 
 

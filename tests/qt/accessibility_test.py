@@ -37,8 +37,13 @@ EXPECTED = [
     ("text", "Ref.", None, {"editable"}, {"read only"}),
     ("text", "Val.", None, {"editable"}, {"read only"}),
     ("text", "Tone", "The nearest note to Val.", {"read only"}, {"editable"}),
-    ("text", "Cent", "Deviation of Val. from the nearest note, in cents", {"read only"},
-     {"editable"}),
+    (
+        "text",
+        "Cent",
+        "Deviation of Val. from the nearest note, in cents",
+        {"read only"},
+        {"editable"},
+    ),
     ("check box", "Roland", None, set(), {"checked"}),
     ("check box", "Yamaha", None, {"checked"}, set()),
     ("combo box", "Tone", "Note to compute a frequency from", set(), set()),
@@ -50,8 +55,11 @@ EXPECTED = [
 
 def main():
     window = find_window(sys.argv[1])
-    controls = [child for child in window
-                if child.getRoleName() in ("push button", "text", "check box", "combo box")]
+    controls = [
+        child
+        for child in window
+        if child.getRoleName() in ("push button", "text", "check box", "combo box")
+    ]
     failures = []
     if len(controls) != len(EXPECTED):
         failures.append(f"{len(controls)} controls, expected {len(EXPECTED)}")

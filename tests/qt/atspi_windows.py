@@ -13,8 +13,11 @@ import pyatspi
 def windows(program):
     for application in pyatspi.Registry.getDesktop(0):
         if application is not None and application.name == program:
-            return [window for window in application
-                    if window.getState().contains(pyatspi.STATE_SHOWING)]
+            return [
+                window
+                for window in application
+                if window.getState().contains(pyatspi.STATE_SHOWING)
+            ]
     return []
 
 
@@ -45,8 +48,13 @@ def main():
     elif question == "buttons":
         for window in shown:
             if window.name == rest[0]:
-                print(" ".join(node.name for node in descendants(window)
-                               if node.getRole() == pyatspi.ROLE_PUSH_BUTTON))
+                print(
+                    " ".join(
+                        node.name
+                        for node in descendants(window)
+                        if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                    )
+                )
     else:
         sys.exit(f"no question {question!r}")
 

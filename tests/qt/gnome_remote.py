@@ -19,9 +19,19 @@ from gi.repository import Gio, GLib  # noqa: E402
 REMOTE = "org.gnome.Mutter.RemoteDesktop"
 CAST = "org.gnome.Mutter.ScreenCast"
 KEYSYMS = {
-    "Tab": 0xFF09, "Return": 0xFF0D, "Enter": 0xFF0D, "Escape": 0xFF1B, "Up": 0xFF52,
-    "Down": 0xFF54, "F1": 0xFFBE, "F4": 0xFFC1, "F10": 0xFFC7, "Shift": 0xFFE1,
-    "Ctrl": 0xFFE3, "Alt": 0xFFE9, "KP_Enter": 0xFF8D,
+    "Tab": 0xFF09,
+    "Return": 0xFF0D,
+    "Enter": 0xFF0D,
+    "Escape": 0xFF1B,
+    "Up": 0xFF52,
+    "Down": 0xFF54,
+    "F1": 0xFFBE,
+    "F4": 0xFFC1,
+    "F10": 0xFFC7,
+    "Shift": 0xFFE1,
+    "Ctrl": 0xFFE3,
+    "Alt": 0xFFE9,
+    "KP_Enter": 0xFF8D,
 }
 LEFT_BUTTON = 0x110  # BTN_LEFT
 
@@ -29,26 +39,60 @@ bus = Gio.bus_get_sync(Gio.BusType.SESSION)
 
 
 def call(name, path, interface, method, arguments=None, reply="()"):
-    return bus.call_sync(name, path, interface, method, arguments, GLib.VariantType(reply),
-                         Gio.DBusCallFlags.NONE, 10000, None).unpack()
+    return bus.call_sync(
+        name,
+        path,
+        interface,
+        method,
+        arguments,
+        GLib.VariantType(reply),
+        Gio.DBusCallFlags.NONE,
+        10000,
+        None,
+    ).unpack()
 
 
 class Session:
     def __init__(self):
-        (self.remote,) = call(REMOTE, "/org/gnome/Mutter/RemoteDesktop", REMOTE, "CreateSession",
-                              reply="(o)")
-        (session_id,) = call(REMOTE, self.remote, "org.freedesktop.DBus.Properties", "Get",
-                             GLib.Variant("(ss)", (REMOTE + ".Session", "SessionId")), "(v)")
-        (cast,) = call(CAST, "/org/gnome/Mutter/ScreenCast", CAST, "CreateSession",
-                       GLib.Variant("(a{sv})", (
-                           {"remote-desktop-session-id": GLib.Variant("s", session_id)},)),
-                       "(o)")
-        (self.stream,) = call(CAST, cast, CAST + ".Session", "RecordMonitor",
-                              GLib.Variant("(sa{sv})", ("", {})), "(o)")
+        (self.remote,) = call(
+            REMOTE, "/org/gnome/Mutter/RemoteDesktop", REMOTE, "CreateSession", reply="(o)"
+        )
+        (session_id,) = call(
+            REMOTE,
+            self.remote,
+            "org.freedesktop.DBus.Properties",
+            "Get",
+            GLib.Variant("(ss)", (REMOTE + ".Session", "SessionId")),
+            "(v)",
+        )
+        (cast,) = call(
+            CAST,
+            "/org/gnome/Mutter/ScreenCast",
+            CAST,
+            "CreateSession",
+            GLib.Variant(
+                "(a{sv})", ({"remote-desktop-session-id": GLib.Variant("s", session_id)},)
+            ),
+            "(o)",
+        )
+        (self.stream,) = call(
+            CAST,
+            cast,
+            CAST + ".Session",
+            "RecordMonitor",
+            GLib.Variant("(sa{sv})", ("", {})),
+            "(o)",
+        )
         nodes = []
-        bus.signal_subscribe(None, CAST + ".Stream", "PipeWireStreamAdded", self.stream, None,
-                             Gio.DBusSignalFlags.NONE,
-                             lambda *signal: nodes.append(signal[5].unpack()[0]))
+        bus.signal_subscribe(
+            None,
+            CAST + ".Stream",
+            "PipeWireStreamAdded",
+            self.stream,
+            None,
+            Gio.DBusSignalFlags.NONE,
+            lambda *signal: nodes.append(signal[5].unpack()[0]),
+        )
         self.remote_call("Start")
         context = GLib.MainContext.default()
         deadline = time.monotonic() + 10
@@ -83,8 +127,9 @@ class Session:
             self.key(character)
 
     def move(self, x, y):
-        self.remote_call("NotifyPointerMotionAbsolute",
-                         GLib.Variant("(sdd)", (self.stream, float(x), float(y))))
+        self.remote_call(
+            "NotifyPointerMotionAbsolute", GLib.Variant("(sdd)", (self.stream, float(x), float(y)))
+        )
 
     def button(self, pressed):
         self.remote_call("NotifyPointerButton", GLib.Variant("(ib)", (LEFT_BUTTON, pressed)))
@@ -101,8 +146,10 @@ class Session:
         time.sleep(0.1)
         self.button(True)
         for step in range(1, 11):
-            self.move(float(x) + (float(to_x) - float(x)) * step / 10,
-                      float(y) + (float(to_y) - float(y)) * step / 10)
+            self.move(
+                float(x) + (float(to_x) - float(x)) * step / 10,
+                float(y) + (float(to_y) - float(y)) * step / 10,
+            )
             time.sleep(0.02)
         self.button(False)
 
@@ -111,9 +158,25 @@ class Session:
         # tries again, three times at the most.
         for attempt in range(3):
             taken = subprocess.run(
-                ["gst-launch-1.0", "-q", "pipewiresrc", f"path={self.node}", "num-buffers=1",
-                 "!", "videoconvert", "!", "pngenc", "!", "filesink", f"location={file}"],
-                timeout=30, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+                [
+                    "gst-launch-1.0",
+                    "-q",
+                    "pipewiresrc",
+                    f"path={self.node}",
+                    "num-buffers=1",
+                    "!",
+                    "videoconvert",
+                    "!",
+                    "pngenc",
+                    "!",
+                    "filesink",
+                    f"location={file}",
+                ],
+                timeout=30,
+                stdout=subprocess.DEVNULL,
+                stderr=subprocess.PIPE,
+                text=True,
+            )
             if taken.returncode == 0:
                 return
             time.sleep(0.5)
@@ -140,7 +203,13 @@ def main():
             else:
                 raise ValueError(f"no command {command!r}")
             print("ok", flush=True)
-        except (GLib.Error, subprocess.SubprocessError, RuntimeError, ValueError, KeyError) as error:
+        except (
+            GLib.Error,
+            subprocess.SubprocessError,
+            RuntimeError,
+            ValueError,
+            KeyError,
+        ) as error:
             print(f"error: {error}", flush=True)
 
 

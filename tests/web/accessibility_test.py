@@ -14,8 +14,9 @@ from local_browser import emulate_desktop, emulate_phone, url_of
 from page import check, run_in_browser
 from selenium.webdriver.common.keys import Keys
 
-AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
-                   "axe.min.js")
+AXE = os.path.join(
+    os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js"
+)
 RUN_EVERY_RULE = """
 const done = arguments[arguments.length - 1];
 const rules = Object.fromEntries(axe.getRules().map((rule) => [rule.ruleId, { enabled: true }]));
@@ -45,7 +46,9 @@ const ratio = (a, b) => {
 # axe checks the contrast of text; this checks what tells a control from its ground (WCAG's
 # non-text contrast, 3:1): each box's, list's and button's border against the window's face, and
 # the pressed toggle's fill.
-LEAST_NON_TEXT_CONTRAST = CONTRAST + """
+LEAST_NON_TEXT_CONTRAST = (
+    CONTRAST
+    + """
 const face = getComputedStyle(document.querySelector('.dialog')).backgroundColor;
 const found = [];
 for (const e of document.querySelectorAll('.client > .edit, .client > .list, .client > .button')) {
@@ -56,12 +59,15 @@ for (const e of document.querySelectorAll('.client > .edit, .client > .list, .cl
 }
 return found.sort((a, b) => a[1] - b[1])[0];
 """
+)
 
 
 # Under forced colours (a desktop's contrast theme) the browser paints boxes and buttons in the
 # system's colours: the pressed toggle must still stand out from the released one by 3:1, a
 # read-only box must still look unlike one to type into, and the focus must still show.
-FORCED_COLOURS = CONTRAST + """
+FORCED_COLOURS = (
+    CONTRAST
+    + """
 // Two boxes look alike when their grounds are near the same and their edges drawn alike.
 const alike = (a, b) => {
   const [s, t] = [getComputedStyle(a), getComputedStyle(b)];
@@ -80,17 +86,29 @@ return {
   focusRing: focused.outlineStyle !== 'none' && parseFloat(focused.outlineWidth) >= 2,
 };
 """
+)
 
 
 def check_forced_colours(page, url, scheme):
-    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
-        {"name": "forced-colors", "value": "active"},
-        {"name": "prefers-color-scheme", "value": scheme}]})
+    page.driver.execute_cdp_cmd(
+        "Emulation.setEmulatedMedia",
+        {
+            "features": [
+                {"name": "forced-colors", "value": "active"},
+                {"name": "prefers-color-scheme", "value": scheme},
+            ]
+        },
+    )
     page.open(url)
     found = page.script(FORCED_COLOURS)
-    check(found["toggles"] >= 3, f"forced colours, {scheme}: the pressed toggle stands out from "
-                                 f"the released one by {found['toggles']:.2f}:1")
-    check(found["boxesDiffer"], f"forced colours, {scheme}: read-only boxes look unlike editable ones")
+    check(
+        found["toggles"] >= 3,
+        f"forced colours, {scheme}: the pressed toggle stands out from "
+        f"the released one by {found['toggles']:.2f}:1",
+    )
+    check(
+        found["boxesDiffer"], f"forced colours, {scheme}: read-only boxes look unlike editable ones"
+    )
     check(found["focusRing"], f"forced colours, {scheme}: the focus ring shows")
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
@@ -98,7 +116,9 @@ def check_forced_colours(page, url, scheme):
 # The focus indicator of each element matched by the selector given, focused in turn: its
 # outline's contrast with what it is drawn against (the element's own ground for an outline
 # inside it, the ground around it for one outside), or 0 where there is no outline.
-FOCUS_INDICATORS = CONTRAST + """
+FOCUS_INDICATORS = (
+    CONTRAST
+    + """
 const ground = (e) => {
   for (; e; e = e.parentElement) {
     const colour = getComputedStyle(e).backgroundColor;
@@ -115,21 +135,29 @@ return [...document.querySelectorAll(arguments[0])].map((e) => {
   return [name, ratio(s.outlineColor, against)];
 });
 """
+)
+
 
 # Under forced colours and where more contrast is asked for, every focusable thing shows its
 # focus: the boxes, lists, buttons and toggles, the title bar's icon and close button, the menu's
 # items and the notice's OK; and where more contrast is asked for, borders stand out 4.5:1 and
 # read-only boxes are dashed.
 def check_focus_everywhere(page, url, mode, scheme):
-    feature = {"name": "forced-colors", "value": "active"} if mode == "forced colours" else \
-        {"name": "prefers-contrast", "value": "more"}
+    feature = (
+        {"name": "forced-colors", "value": "active"}
+        if mode == "forced colours"
+        else {"name": "prefers-contrast", "value": "more"}
+    )
     least = 3 if mode == "forced colours" else 4.5
-    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
-        feature, {"name": "prefers-color-scheme", "value": scheme}]})
+    page.driver.execute_cdp_cmd(
+        "Emulation.setEmulatedMedia",
+        {"features": [feature, {"name": "prefers-color-scheme", "value": scheme}]},
+    )
     page.open(url)
     page.keys(Keys.SHIFT)  # the keyboard in use: focus shows as it would after Tab
-    found = page.script(FOCUS_INDICATORS, ".client > button, .client > input, "
-                                          ".client > select, .titlebar button")
+    found = page.script(
+        FOCUS_INDICATORS, ".client > button, .client > input, " ".client > select, .titlebar button"
+    )
     page.press("Shift+F10")
     found += page.script(FOCUS_INDICATORS, ".menu-item")
     page.press("Escape")
@@ -138,14 +166,22 @@ def check_focus_everywhere(page, url, mode, scheme):
     page.press("Enter")
     print(f"RESULT {mode}, {scheme}: " + ", ".join(f"{n} {r:.2f}" for n, r in found))
     weakest = min(found, key=lambda item: item[1])
-    check(weakest[1] >= least, f"{mode}, {scheme}: every focus shows at {least}:1 or more "
-                               f"(the least: {weakest[0]} {weakest[1]:.2f}:1)")
+    check(
+        weakest[1] >= least,
+        f"{mode}, {scheme}: every focus shows at {least}:1 or more "
+        f"(the least: {weakest[0]} {weakest[1]:.2f}:1)",
+    )
     if mode != "forced colours":
         what, border = page.script(LEAST_NON_TEXT_CONTRAST)
         check(border >= 4.5, f"{mode}, {scheme}: borders stand out 4.5:1 ({what}, {border:.2f}:1)")
-        check(page.script("return getComputedStyle(document.querySelector('.edit[readonly]'))"
-                          ".borderTopStyle") == "dashed",
-              f"{mode}, {scheme}: read-only boxes are dashed")
+        check(
+            page.script(
+                "return getComputedStyle(document.querySelector('.edit[readonly]'))"
+                ".borderTopStyle"
+            )
+            == "dashed",
+            f"{mode}, {scheme}: read-only boxes are dashed",
+        )
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
@@ -176,25 +212,37 @@ def states(page):
 def run(page, url, setting):
     page.open(url)
     what, least = page.script(LEAST_NON_TEXT_CONTRAST)
-    check(least >= 3, f"{setting}: borders and the pressed toggle stand out at least 3:1 "
-                      f"(the least: {what}, {least:.2f}:1)")
+    check(
+        least >= 3,
+        f"{setting}: borders and the pressed toggle stand out at least 3:1 "
+        f"(the least: {what}, {least:.2f}:1)",
+    )
     for state in states(page):
         found = violations(page)
-        check(not found, f"{setting}, {state}: axe finds "
-                         f"{json.dumps(found, indent=1) if found else 'no violation'}")
+        check(
+            not found,
+            f"{setting}, {state}: axe finds "
+            f"{json.dumps(found, indent=1) if found else 'no violation'}",
+        )
 
 
 def run_every_setting(page, server):
     url = url_of(server)
     driver = page.driver
     run(page, url, "1280 px, light")
-    known = page.script(CONTRAST + "return [ratio('rgb(0, 0, 0)', 'rgb(255, 255, 255)'), "
-                                   "ratio('rgb(255, 255, 255)', 'rgb(118, 118, 118)')]")
-    check(abs(known[0] - 21) < 0.01 and abs(known[1] - 4.54) < 0.01,
-          f"the contrast ratio measures black on white 21:1 and #767676 under white 4.54:1 "
-          f"({known[0]:.2f}, {known[1]:.2f})")
-    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
-        "features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+    known = page.script(
+        CONTRAST + "return [ratio('rgb(0, 0, 0)', 'rgb(255, 255, 255)'), "
+        "ratio('rgb(255, 255, 255)', 'rgb(118, 118, 118)')]"
+    )
+    check(
+        abs(known[0] - 21) < 0.01 and abs(known[1] - 4.54) < 0.01,
+        f"the contrast ratio measures black on white 21:1 and #767676 under white 4.54:1 "
+        f"({known[0]:.2f}, {known[1]:.2f})",
+    )
+    driver.execute_cdp_cmd(
+        "Emulation.setEmulatedMedia",
+        {"features": [{"name": "prefers-color-scheme", "value": "dark"}]},
+    )
     run(page, url, "1280 px, dark")
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
     for scheme in ("light", "dark"):
@@ -208,8 +256,13 @@ def run_every_setting(page, server):
 
 
 def main():
-    run_in_browser(sys.argv[1], run_every_setting,
-                   "axe finds no violation in any state, on a desktop and on phones", 1280, 900)
+    run_in_browser(
+        sys.argv[1],
+        run_every_setting,
+        "axe finds no violation in any state, on a desktop and on phones",
+        1280,
+        900,
+    )
 
 
 main()

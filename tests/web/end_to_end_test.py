@@ -11,8 +11,18 @@ import os
 import sys
 
 from local_browser import url_of
-from page import (CALC_FREQ, CENT, IDOK, REF, TAB_ORDER, TONE, VAL, check, run_in_browser,
-                  run_user_scenario)
+from page import (
+    CALC_FREQ,
+    CENT,
+    IDOK,
+    REF,
+    TAB_ORDER,
+    TONE,
+    VAL,
+    check,
+    run_in_browser,
+    run_user_scenario,
+)
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -20,9 +30,12 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 def main():
     folder, pictures = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else None)
-    run_in_browser(folder, lambda page, server: run(page, url_of(server), server, pictures),
-                   "the web page typed, analysed, noticed, showed About, ended, started again "
-                   "and opened offline")
+    run_in_browser(
+        folder,
+        lambda page, server: run(page, url_of(server), server, pictures),
+        "the web page typed, analysed, noticed, showed About, ended, started again "
+        "and opened offline",
+    )
 
 
 def run(page, url, server, pictures):
@@ -30,14 +43,17 @@ def run(page, url, server, pictures):
     driver.get(url)
     page.wait_for("ready")
     if page.chromium:  # the other engines' drivers give no console log
-        errors = [entry["message"] for entry in driver.get_log("browser")
-                  if entry["level"] == "SEVERE"]
+        errors = [
+            entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"
+        ]
         check(not errors, f"a cold load logs no error in the console {errors}")
     check(page.focused() == f"vardolin-1-{IDOK}", "the focus starts on the upper Calc")
     descriptions = [page.control(1, i).get_attribute("aria-description") for i in (IDOK, CALC_FREQ)]
-    check(descriptions == ["Analyse the frequency in Val.",
-                           "Put the frequency of the note into Val."],
-          f"screen readers tell the two Calc buttons apart: {descriptions}")
+    check(
+        descriptions
+        == ["Analyse the frequency in Val.", "Put the frequency of the note into Val."],
+        f"screen readers tell the two Calc buttons apart: {descriptions}",
+    )
 
     seen = []
     for _ in TAB_ORDER:
@@ -47,7 +63,9 @@ def run(page, url, server, pictures):
     check(seen == TAB_ORDER, f"Tab follows the template order: {seen}")
     check(page.focused() == f"vardolin-1-{IDOK}", "and wraps round to the upper Calc")
 
-    run_user_scenario(page, os.path.join(pictures, "screenshot-web-desktop.png") if pictures else None)
+    run_user_scenario(
+        page, os.path.join(pictures, "screenshot-web-desktop.png") if pictures else None
+    )
     check(driver.find_element(By.ID, "ended").is_displayed(), "the page says the calculator ended")
     driver.find_element(By.ID, "restart").click()
     page.wait_for("ready")
@@ -65,18 +83,23 @@ def run(page, url, server, pictures):
         if page.notice() is None:
             page.keys("445Hz", Keys.ENTER)
         page.press(key)
-        check((page.notice() is None) == closes,
-              f"{key} {'closes' if closes else 'leaves'} the notice")
+        check(
+            (page.notice() is None) == closes,
+            f"{key} {'closes' if closes else 'leaves'} the notice",
+        )
     page.keys(Keys.F1)
     check(page.dialogs() == ["Vardolin", "About Vardolin"], "F1 opens the About box")
-    check(driver.execute_script("return document.querySelector('.dialog').inert"),
-          "the calculator takes no input meanwhile")
+    check(
+        driver.execute_script("return document.querySelector('.dialog').inert"),
+        "the calculator takes no input meanwhile",
+    )
     page.keys(Keys.ESCAPE)
 
     back_and_forth(page, url)
 
-    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
-        "return navigator.serviceWorker.controller !== null"))
+    WebDriverWait(driver, 10).until(
+        lambda d: d.execute_script("return navigator.serviceWorker.controller !== null")
+    )
     server.shutdown()
     server.server_close()
     driver.refresh()
@@ -100,20 +123,25 @@ def back_and_forth(page, url):
         page.script(
             "window.dispatchEvent(new PageTransitionEvent('pagehide', {persisted: true}));"
             "document.querySelectorAll('.dialog input').forEach((box) => { box.value = ''; });"
-            "window.dispatchEvent(new PageTransitionEvent('pageshow', {persisted: true}));")
+            "window.dispatchEvent(new PageTransitionEvent('pageshow', {persisted: true}));"
+        )
     else:
         page.driver.get(url + "elsewhere.html")
         page.driver.back()
         page.wait_for("ready")
         page.control(1, VAL).click()
     shown = [page.value(box) for box in (REF, VAL, TONE, CENT)]
-    check(shown in (["440", "445", " A3", "19.5622"], ["440", "0", "", "0"]),
-          f"back on the page, the boxes show their values again or a fresh calculator: {shown}")
+    check(
+        shown in (["440", "445", " A3", "19.5622"], ["440", "0", "", "0"]),
+        f"back on the page, the boxes show their values again or a fresh calculator: {shown}",
+    )
     restored = shown[1] == "445"
     print(f"back: {'the values kept' if restored else 'a fresh calculator'}")
     page.keys(Keys.ENTER)
-    check(page.notice() is None and page.value(CENT) == ("19.5622" if restored else "-100000"),
-          f"and Enter calculates ({page.value(CENT)!r})")
+    check(
+        page.notice() is None and page.value(CENT) == ("19.5622" if restored else "-100000"),
+        f"and Enter calculates ({page.value(CENT)!r})",
+    )
 
 
 main()

@@ -11,10 +11,21 @@ from selenium.webdriver.common.keys import Keys
 
 # Selenium's key characters as puppeteer names the keys.
 KEY_NAMES = {
-    Keys.TAB: "Tab", Keys.ENTER: "Enter", Keys.RETURN: "Enter", Keys.ESCAPE: "Escape",
-    Keys.SPACE: " ", Keys.BACKSPACE: "Backspace", Keys.END: "End", Keys.HOME: "Home",
-    Keys.ARROW_DOWN: "ArrowDown", Keys.ARROW_UP: "ArrowUp", Keys.F1: "F1", Keys.F10: "F10",
-    Keys.SHIFT: "Shift", Keys.CONTROL: "Control", Keys.ALT: "Alt",
+    Keys.TAB: "Tab",
+    Keys.ENTER: "Enter",
+    Keys.RETURN: "Enter",
+    Keys.ESCAPE: "Escape",
+    Keys.SPACE: " ",
+    Keys.BACKSPACE: "Backspace",
+    Keys.END: "End",
+    Keys.HOME: "Home",
+    Keys.ARROW_DOWN: "ArrowDown",
+    Keys.ARROW_UP: "ArrowUp",
+    Keys.F1: "F1",
+    Keys.F10: "F10",
+    Keys.SHIFT: "Shift",
+    Keys.CONTROL: "Control",
+    Keys.ALT: "Alt",
 }
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -38,7 +49,10 @@ class Element:
         return self.driver.execute_script(
             "const e = arguments[0], n = arguments[1];"
             "return n in e && typeof e[n] !== 'function' && n !== 'class' ? "
-            "(e[n] === null ? null : String(e[n])) : e.getAttribute(n)", self, name)
+            "(e[n] === null ? null : String(e[n])) : e.getAttribute(n)",
+            self,
+            name,
+        )
 
     def is_displayed(self):
         return self.driver.execute_script("return arguments[0].offsetParent !== null", self)
@@ -52,7 +66,11 @@ class FirefoxDriver:
     def __init__(self, profile, width, height):
         self.bridge = subprocess.Popen(
             ["node", os.path.join(HERE, "firefox_bridge.mjs"), profile, str(width), str(height)],
-            cwd=HERE, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+            cwd=HERE,
+            stdin=subprocess.PIPE,
+            stdout=subprocess.PIPE,
+            text=True,
+        )
 
     def request(self, op, **arguments):
         self.bridge.stdin.write(json.dumps({"op": op, **arguments}) + "\n")
@@ -89,8 +107,11 @@ class FirefoxDriver:
         return self.request("execute", script=script, args=[self.sent(a) for a in args])
 
     def find_elements(self, by, value):
-        selector = {By.ID: lambda v: "#" + v, By.CSS_SELECTOR: lambda v: v,
-                    By.XPATH: lambda v: "xpath/" + v}[by](value)
+        selector = {
+            By.ID: lambda v: "#" + v,
+            By.CSS_SELECTOR: lambda v: v,
+            By.XPATH: lambda v: "xpath/" + v,
+        }[by](value)
         return self.request("find", selector=selector)
 
     def find_element(self, by, value):

@@ -19,8 +19,20 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 CASES = Path(__file__).resolve().parent.parent / "support" / "keyboard_cases.txt"
-CONTROLS = {"Calc": 1, "Ref": 1000, "Val": 1001, "Tone": 1002, "Cent": 1003, "Roland": 1004,
-            "Yamaha": 1005, "Note": 1006, "CentIn": 1007, "CalcFreq": 1008, "Octave": 1009}
+CONTROLS = {
+    "Calc": 1,
+    "Ref": 1000,
+    "Val": 1001,
+    "Tone": 1002,
+    "Cent": 1003,
+    "Roland": 1004,
+    "Yamaha": 1005,
+    "Note": 1006,
+    "CentIn": 1007,
+    "CalcFreq": 1008,
+    "Octave": 1009,
+}
+
 
 # Counts the timers the page starts once it is ready; an idle page should start none.
 def read_cases():
@@ -52,13 +64,21 @@ class WebKeyboard:
             page.press("Escape")
         if len(dialogs) > 1:
             page.press("Escape")
-        seen = ("notice" if notice else "menu" if menu else
-                "about" if dialogs == ["Vardolin", "About Vardolin"] else "")
+        seen = (
+            "notice"
+            if notice
+            else "menu"
+            if menu
+            else "about"
+            if dialogs == ["Vardolin", "About Vardolin"]
+            else ""
+        )
         return seen == opens and (notice is None or "Please enter a number." in notice)
 
     def type(self, control_id, text):
-        self.page.script("const e = arguments[0]; e.focus(); e.select();",
-                         self.page.control(1, control_id))
+        self.page.script(
+            "const e = arguments[0]; e.focus(); e.select();", self.page.control(1, control_id)
+        )
         self.page.keys(Keys.DELETE, *([text] if text else []))
 
     def run_step(self, words):
@@ -91,8 +111,11 @@ def run_cases(page, url):
     for name, steps in read_cases():
         page.open(url)
         failed = [number for number, words in steps if not driver.run_step(words)]
-        check(not failed, f"keyboard case {name}" +
-              (f": fails at keyboard_cases.txt lines {failed}" if failed else ""))
+        check(
+            not failed,
+            f"keyboard case {name}"
+            + (f": fails at keyboard_cases.txt lines {failed}" if failed else ""),
+        )
 
 
 def click_at(page, element, x, y):
@@ -104,9 +127,11 @@ def run_lost_focus_paths(page, url):
     page.open(url)
     for key in ("Shift+F10", "F1", "Shift+F10", "Escape", "Escape"):
         page.press(key)
-    check(page.focused_control() == IDOK,
-          f"Shift+F10, F1, Shift+F10 in the About box, Escape, Escape: the focus is back on "
-          f"the upper Calc ({page.focused()!r})")
+    check(
+        page.focused_control() == IDOK,
+        f"Shift+F10, F1, Shift+F10 in the About box, Escape, Escape: the focus is back on "
+        f"the upper Calc ({page.focused()!r})",
+    )
 
     page.open(url)
     WebKeyboard(page).type(VAL, "445")
@@ -117,8 +142,10 @@ def run_lost_focus_paths(page, url):
     driver.find_element(By.ID, f"vardolin-2-{IDOK}").click()
     page.settle()
     page.press("Enter")
-    check(page.value(TONE) == " A3",
-          f"right-click, About Vardolin..., OK, then Enter analyses Val. ({page.value(TONE)!r})")
+    check(
+        page.value(TONE) == " A3",
+        f"right-click, About Vardolin..., OK, then Enter analyses Val. ({page.value(TONE)!r})",
+    )
 
     page.open(url)
     WebKeyboard(page).type(VAL, "445")
@@ -133,45 +160,67 @@ def run_lost_focus_paths(page, url):
     page.press("F1")
     overlay = driver.find_element(By.CSS_SELECTOR, ".overlay")
     click_at(page, overlay, 3, 3)
-    check(page.focused() == f"vardolin-2-{IDOK}",
-          f"a tap outside the About box leaves the focus on its OK ({page.focused()!r})")
+    check(
+        page.focused() == f"vardolin-2-{IDOK}",
+        f"a tap outside the About box leaves the focus on its OK ({page.focused()!r})",
+    )
     page.press("Escape")
-    check(page.dialogs() == ["Vardolin"] and page.focused_control() == VAL,
-          "Escape closes it and Val. has the focus again")
+    check(
+        page.dialogs() == ["Vardolin"] and page.focused_control() == VAL,
+        "Escape closes it and Val. has the focus again",
+    )
 
 
 def run_menu_keys(page, url):
     """The window menu is a menu for the keyboard: the focus on its first item, arrows, Home and
     End move and wrap, Enter chooses, Escape closes it; Tab and F1 close it first."""
     page.open(url)
-    focused_item = ("const e = document.activeElement;"
-                    "return e.getAttribute('role') === 'menuitem' ? e.textContent : null")
+    focused_item = (
+        "const e = document.activeElement;"
+        "return e.getAttribute('role') === 'menuitem' ? e.textContent : null"
+    )
     page.press("Shift+F10")
     seen = [page.script(focused_item)]
     for key in (Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.END, Keys.HOME, Keys.ARROW_UP):
         page.keys(key)
         seen.append(page.script(focused_item))
-    check(seen == ["Close", "About Vardolin...", "Close", "About Vardolin...", "Close",
-                   "About Vardolin..."],
-          f"the menu opens on its first item; Down, Down, End, Home, Up: {seen}")
+    check(
+        seen
+        == [
+            "Close",
+            "About Vardolin...",
+            "Close",
+            "About Vardolin...",
+            "Close",
+            "About Vardolin...",
+        ],
+        f"the menu opens on its first item; Down, Down, End, Home, Up: {seen}",
+    )
     page.press("Enter")
-    check(page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
-          "Enter on About Vardolin... opens the About box and closes the menu")
+    check(
+        page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
+        "Enter on About Vardolin... opens the About box and closes the menu",
+    )
     page.press("Escape")
 
     page.press("Shift+F10")
     page.press("Escape")
-    check(not page.menu_items() and page.dialogs() == ["Vardolin"] and
-          page.focused_control() == IDOK,
-          f"Escape closes the menu and gives the focus back ({page.focused()!r})")
+    check(
+        not page.menu_items() and page.dialogs() == ["Vardolin"] and page.focused_control() == IDOK,
+        f"Escape closes the menu and gives the focus back ({page.focused()!r})",
+    )
     page.press("Shift+F10")
     page.press("Tab")
-    check(not page.menu_items() and page.focused_control() == REF,
-          f"Tab closes the menu, then moves on to Ref. ({page.focused()!r})")
+    check(
+        not page.menu_items() and page.focused_control() == REF,
+        f"Tab closes the menu, then moves on to Ref. ({page.focused()!r})",
+    )
     page.press("Shift+F10")
     page.press("F1")
-    check(page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
-          "F1 closes the menu, then opens the About box")
+    check(
+        page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
+        "F1 closes the menu, then opens the About box",
+    )
 
 
 def run_random_keys(page, url, count=400):
@@ -197,14 +246,18 @@ def run_random_keys(page, url, count=400):
             page.keys({"ArrowDown": Keys.ARROW_DOWN, "Backspace": Keys.BACKSPACE}.get(key, key))
         if page.focus_on_body():
             on_body.append(f"{step}: {key}")
-    check(not on_body, f"{count} random keys and clicks: the focus never falls to the page's "
-                       f"body {on_body[:5]}")
+    check(
+        not on_body,
+        f"{count} random keys and clicks: the focus never falls to the page's "
+        f"body {on_body[:5]}",
+    )
 
 
 def run_idle(page, url):
     if page.chromium:
-        page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                    {"source": COUNT_TIMERS})
+        page.driver.execute_cdp_cmd(
+            "Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_TIMERS}
+        )
         page.open(url)
     else:  # counted from the moment the calculator is ready
         page.open(url)

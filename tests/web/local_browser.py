@@ -36,7 +36,8 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 def serve(folder):
     """Serves `folder` on a free port of 127.0.0.1 until shutdown(); returns the server."""
     server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
+        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder)
+    )
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -49,10 +50,18 @@ def chromium(profile, width=1024, height=768):
     """Headless Chromium with a profile of its own and none of its background traffic."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync",
-                 f"--window-size={width},{height}", f"--user-data-dir={profile}"):
+    for flag in (
+        "--headless=new",
+        "--no-sandbox",
+        "--disable-gpu",
+        "--disable-quic",
+        "--no-first-run",
+        "--disable-background-networking",
+        "--disable-component-update",
+        "--disable-sync",
+        f"--window-size={width},{height}",
+        f"--user-data-dir={profile}",
+    ):
         options.add_argument(flag)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -62,9 +71,20 @@ def chromium(profile, width=1024, height=768):
 def virtual_display(width, height):
     """An X display of its own (Xvfb) for a browser that needs one, as DISPLAY meanwhile."""
     read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
-                               f"{width}x{height}x24", "-nolisten", "tcp"],
-                              pass_fds=(write,), stderr=subprocess.DEVNULL)
+    server = subprocess.Popen(
+        [
+            "Xvfb",
+            "-displayfd",
+            str(write),
+            "-screen",
+            "0",
+            f"{width}x{height}x24",
+            "-nolisten",
+            "tcp",
+        ],
+        pass_fds=(write,),
+        stderr=subprocess.DEVNULL,
+    )
     os.close(write)
     with os.fdopen(read) as numbers:
         display = numbers.readline().strip()
@@ -94,8 +114,11 @@ def browser(engine, profile, width, height):
     """The browser `engine` ("chromium", "firefox" or "webkit") with a window of `width` ×
     `height`."""
     if engine in ("chromium", "firefox"):
-        driver = (chromium(profile, width, height) if engine == "chromium"
-                  else FirefoxDriver(profile, width, height))
+        driver = (
+            chromium(profile, width, height)
+            if engine == "chromium"
+            else FirefoxDriver(profile, width, height)
+        )
         try:
             yield driver
         finally:
@@ -113,10 +136,13 @@ def browser(engine, profile, width, height):
 def emulate_phone(driver, width, height=844):
     """Makes the page see a phone held upright: `width` × `height` CSS px at three device pixels
     each, a mobile viewport and a touch screen."""
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": width, "height": height, "deviceScaleFactor": 3, "mobile": True})
-    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True,
-                                                                  "maxTouchPoints": 5})
+    driver.execute_cdp_cmd(
+        "Emulation.setDeviceMetricsOverride",
+        {"width": width, "height": height, "deviceScaleFactor": 3, "mobile": True},
+    )
+    driver.execute_cdp_cmd(
+        "Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5}
+    )
 
 
 def emulate_desktop(driver):

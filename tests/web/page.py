@@ -40,8 +40,12 @@ def check(condition, what):
 
 # Keys by the names the keyboard cases use: Selenium's keys, with their modifier.
 KEYS = {
-    "Tab": (None, Keys.TAB), "Shift+Tab": (Keys.SHIFT, Keys.TAB), "Enter": (None, Keys.ENTER),
-    "Space": (None, Keys.SPACE), "Escape": (None, Keys.ESCAPE), "F1": (None, Keys.F1),
+    "Tab": (None, Keys.TAB),
+    "Shift+Tab": (Keys.SHIFT, Keys.TAB),
+    "Enter": (None, Keys.ENTER),
+    "Space": (None, Keys.SPACE),
+    "Escape": (None, Keys.ESCAPE),
+    "F1": (None, Keys.F1),
     "Shift+F10": (Keys.SHIFT, Keys.F10),
 }
 
@@ -67,7 +71,9 @@ class Page:
 
     def wait_for(self, state):
         WebDriverWait(self.driver, 10).until(
-            lambda d: d.execute_script("return document.body && document.body.dataset.state") == state)
+            lambda d: d.execute_script("return document.body && document.body.dataset.state")
+            == state
+        )
 
     def open(self, url):
         self.driver.get(url)
@@ -89,25 +95,36 @@ class Page:
         return int(tail) if name.startswith("vardolin-") and tail.isdigit() else 0
 
     def focus_on_body(self):
-        return self.script("return document.activeElement === document.body || "
-                           "document.activeElement === null")
+        return self.script(
+            "return document.activeElement === document.body || " "document.activeElement === null"
+        )
 
     def whole_text_selected(self):
-        return self.script("const e = document.activeElement;"
-                           "return e.selectionStart == 0 && e.selectionEnd == e.value.length")
+        return self.script(
+            "const e = document.activeElement;"
+            "return e.selectionStart == 0 && e.selectionEnd == e.value.length"
+        )
 
     def press(self, name):
         """Presses a key by its name in the keyboard cases, wherever the focus is."""
         if name == "Menu" and self.chromium:
             # WebDriver has no Menu key; the browser's own key event stands in for it.
             for kind in ("keyDown", "keyUp"):
-                self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
-                    "type": kind, "key": "ContextMenu", "code": "ContextMenu",
-                    "windowsVirtualKeyCode": 93})
+                self.driver.execute_cdp_cmd(
+                    "Input.dispatchKeyEvent",
+                    {
+                        "type": kind,
+                        "key": "ContextMenu",
+                        "code": "ContextMenu",
+                        "windowsVirtualKeyCode": 93,
+                    },
+                )
         elif name == "Menu":
             # Elsewhere a key event made in the page stands in for it.
-            self.script("(document.activeElement || document.body).dispatchEvent(new KeyboardEvent("
-                        "'keydown', {key: 'ContextMenu', bubbles: true, cancelable: true}))")
+            self.script(
+                "(document.activeElement || document.body).dispatchEvent(new KeyboardEvent("
+                "'keydown', {key: 'ContextMenu', bubbles: true, cancelable: true}))"
+            )
         else:
             modifier, key = KEYS[name]
             self.send(key, modifiers=[modifier] if modifier else [])
@@ -148,17 +165,25 @@ class Page:
         return found[0].text if found else None
 
     def menu_items(self):
-        return [e.text for e in self.driver.find_elements(
-            By.CSS_SELECTOR, ".window-menu:not([hidden]) [role=menuitem]")]
+        return [
+            e.text
+            for e in self.driver.find_elements(
+                By.CSS_SELECTOR, ".window-menu:not([hidden]) [role=menuitem]"
+            )
+        ]
 
     def settle(self):
         """Waits until the program has handled every event and waits for the next."""
-        WebDriverWait(self.driver, 10, poll_frequency=0.01).until(lambda d: d.execute_script(
-            "return document.body.dataset.state !== 'ready' || Module.vardolin.idle()"))
+        WebDriverWait(self.driver, 10, poll_frequency=0.01).until(
+            lambda d: d.execute_script(
+                "return document.body.dataset.state !== 'ready' || Module.vardolin.idle()"
+            )
+        )
 
 
-USER_SCENARIO = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support",
-                             "user_scenario.txt")
+USER_SCENARIO = os.path.join(
+    os.path.dirname(os.path.abspath(__file__)), "..", "support", "user_scenario.txt"
+)
 
 
 def scenario_text(text):
@@ -169,6 +194,7 @@ def scenario_text(text):
 def run_user_scenario(page, picture=None):
     """Runs the user scenario that the desktop drivers run too, in the browser: keys through
     WebDriver, every check waiting for its state."""
+
     def expect(condition, what):
         try:
             WebDriverWait(page.driver, 10, poll_frequency=0.05).until(lambda d: condition())
@@ -199,18 +225,26 @@ def run_user_scenario(page, picture=None):
                     expect(lambda: page.dialogs()[-1:] == [what], f"{what} is the active window")
                 elif check_name == "windows":
                     count, _, title = what.partition(" ")
-                    expect(lambda: page.dialogs().count(title) == int(count),
-                           f"{count} windows {title}")
+                    expect(
+                        lambda: page.dialogs().count(title) == int(count),
+                        f"{count} windows {title}",
+                    )
                 elif check_name == "focused":
                     text = scenario_text(what)
-                    expect(lambda: page.script("return document.activeElement.value") == text,
-                           f"the focused box shows {text!r}")
+                    expect(
+                        lambda: page.script("return document.activeElement.value") == text,
+                        f"the focused box shows {text!r}",
+                    )
                 elif check_name == "notice":
-                    expect(lambda: "Please enter a number." in (page.notice() or ""),
-                           "the notice is open")
+                    expect(
+                        lambda: "Please enter a number." in (page.notice() or ""),
+                        "the notice is open",
+                    )
                 elif check_name == "ended":
-                    expect(lambda: page.script("return document.body.dataset.state") == "ended",
-                           "the program has ended")
+                    expect(
+                        lambda: page.script("return document.body.dataset.state") == "ended",
+                        "the program has ended",
+                    )
                 else:
                     check(False, f"no check {check_name!r}")
             else:
@@ -224,8 +258,9 @@ def run_in_browser(folder, test, summary, width=1024, height=768):
     failed."""
     server = serve(folder)
     print(f"in {ENGINE}")
-    with tempfile.TemporaryDirectory() as profile, \
-            browser(ENGINE, profile, width, height) as driver:
+    with tempfile.TemporaryDirectory() as profile, browser(
+        ENGINE, profile, width, height
+    ) as driver:
         driver.set_script_timeout(30)
         try:
             test(Page(driver), server)

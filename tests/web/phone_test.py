@@ -24,12 +24,15 @@ def smallest_target(page):
     return page.script(
         f"return Math.min(...[...document.querySelectorAll('{TARGETS}')]"
         ".filter(e => e.offsetParent !== null)"
-        ".map(e => {const r = e.getBoundingClientRect(); return Math.min(r.width, r.height)}))")
+        ".map(e => {const r = e.getBoundingClientRect(); return Math.min(r.width, r.height)}))"
+    )
 
 
 def bounds(page, selector):
-    return page.script(f"const r = document.querySelector('{selector}').getBoundingClientRect();"
-                       "return [r.left, r.top, r.right, r.bottom].map(Math.round)")
+    return page.script(
+        f"const r = document.querySelector('{selector}').getBoundingClientRect();"
+        "return [r.left, r.top, r.right, r.bottom].map(Math.round)"
+    )
 
 
 def inside_screen(page, selector):
@@ -41,33 +44,42 @@ def inside_screen(page, selector):
 def touch(page, element, hold=0.0, corner=False):
     """A finger on the middle of `element` (or near its top left corner), lifted after `hold`
     seconds; waits for the click that a short tap makes."""
-    x, y = page.script("const r = arguments[0].getBoundingClientRect();"
-                       "window.vardolinTapped = false;"
-                       "document.addEventListener('click', () => { window.vardolinTapped = true },"
-                       "                          { once: true, capture: true });"
-                       "return arguments[1] ? [r.left + 4, r.top + 4]"
-                       "                    : [r.left + r.width / 2, r.top + r.height / 2]",
-                       element, corner)
-    page.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
-                                {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+    x, y = page.script(
+        "const r = arguments[0].getBoundingClientRect();"
+        "window.vardolinTapped = false;"
+        "document.addEventListener('click', () => { window.vardolinTapped = true },"
+        "                          { once: true, capture: true });"
+        "return arguments[1] ? [r.left + 4, r.top + 4]"
+        "                    : [r.left + r.width / 2, r.top + r.height / 2]",
+        element,
+        corner,
+    )
+    page.driver.execute_cdp_cmd(
+        "Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]}
+    )
     time.sleep(hold)
     page.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
     if not hold:
-        WebDriverWait(page.driver, 5).until(lambda d: d.execute_script(
-            "return window.vardolinTapped"))
+        WebDriverWait(page.driver, 5).until(
+            lambda d: d.execute_script("return window.vardolinTapped")
+        )
     page.settle()
 
 
 def about_by_touch(page, opener, hold, how):
     touch(page, opener, hold, corner=hold > 0)
     items = page.driver.find_elements(By.CSS_SELECTOR, ".window-menu:not([hidden]) [role=menuitem]")
-    check([item.text for item in items] == ["Close", "About Vardolin..."],
-          f"{how} opens the window menu ({[item.text for item in items]})")
+    check(
+        [item.text for item in items] == ["Close", "About Vardolin..."],
+        f"{how} opens the window menu ({[item.text for item in items]})",
+    )
     if items:
         touch(page, items[-1])
     check(page.dialogs() == ["Vardolin", "About Vardolin"], "a tap on About Vardolin... opens it")
-    check(inside_screen(page, ".overlay .dialog"),
-          f"the About box is inside the screen: {bounds(page, '.overlay .dialog')}")
+    check(
+        inside_screen(page, ".overlay .dialog"),
+        f"the About box is inside the screen: {bounds(page, '.overlay .dialog')}",
+    )
     ok = page.driver.find_elements(By.CSS_SELECTOR, ".overlay .dialog .button.default")
     if ok:
         touch(page, ok[0])
@@ -77,26 +89,40 @@ def about_by_touch(page, opener, hold, how):
 def run_phone(page, url, width, pictures):
     emulate_phone(page.driver, width)
     page.open(url)
-    check(page.script("return document.querySelector('.dialog').classList.contains('narrow')"),
-          f"at {width} px the calculator takes its narrow layout")
+    check(
+        page.script("return document.querySelector('.dialog').classList.contains('narrow')"),
+        f"at {width} px the calculator takes its narrow layout",
+    )
     smallest = smallest_target(page)
     check(smallest >= 44, f"every target is at least 44 px at {width} px ({smallest:.1f})")
-    text = page.script("return parseFloat(getComputedStyle(document.querySelector('.edit'))"
-                       ".fontSize)")
-    check(text >= 16, f"and the boxes' text at least 16 px, so that phones do not zoom ({text:.1f})")
-    check(inside_screen(page, ".dialog"), f"the calculator is inside the screen: "
-                                          f"{bounds(page, '.dialog')}")
-    attributes = page.script("const e = arguments[0]; return ['autocorrect', 'autocapitalize', "
-                             "'spellcheck'].map(a => e.getAttribute(a))", page.control(1, VAL))
-    check(attributes == ["off", "off", "false"],
-          f"Val. has autocorrect, automatic capitals and spell checking off ({attributes})")
+    text = page.script(
+        "return parseFloat(getComputedStyle(document.querySelector('.edit'))" ".fontSize)"
+    )
+    check(
+        text >= 16, f"and the boxes' text at least 16 px, so that phones do not zoom ({text:.1f})"
+    )
+    check(
+        inside_screen(page, ".dialog"),
+        f"the calculator is inside the screen: " f"{bounds(page, '.dialog')}",
+    )
+    attributes = page.script(
+        "const e = arguments[0]; return ['autocorrect', 'autocapitalize', "
+        "'spellcheck'].map(a => e.getAttribute(a))",
+        page.control(1, VAL),
+    )
+    check(
+        attributes == ["off", "off", "false"],
+        f"Val. has autocorrect, automatic capitals and spell checking off ({attributes})",
+    )
 
     touch(page, page.control(1, VAL))
     check(page.focused_control() == VAL, "a tap puts the focus into Val.")
     page.keys(Keys.END, Keys.BACKSPACE * 8, "445")
     touch(page, page.control(1, IDOK))
-    check(page.value(TONE) == " A3" and page.value(CENT) == "19.5622",
-          f"typing 445 and a tap on Calc analyse it ({page.value(TONE)!r}, {page.value(CENT)!r})")
+    check(
+        page.value(TONE) == " A3" and page.value(CENT) == "19.5622",
+        f"typing 445 and a tap on Calc analyse it ({page.value(TONE)!r}, {page.value(CENT)!r})",
+    )
     if pictures and width == 390:
         page.driver.save_screenshot(os.path.join(pictures, "screenshot-web-phone.png"))
 
@@ -105,8 +131,12 @@ def run_phone(page, url, width, pictures):
     touch(page, icon)
     check(not page.menu_items(), "a second tap on the title bar's icon closes its menu")
     about_by_touch(page, icon, 0, "a tap on the title bar's icon")
-    about_by_touch(page, page.driver.find_element(By.CSS_SELECTOR, ".client"), 0.8,
-                   "a long press on the window's background")
+    about_by_touch(
+        page,
+        page.driver.find_element(By.CSS_SELECTOR, ".client"),
+        0.8,
+        "a long press on the window's background",
+    )
     if pictures and width == 390:
         page.press("F1")
         page.driver.save_screenshot(os.path.join(pictures, "screenshot-web-phone-about.png"))
@@ -118,8 +148,10 @@ def run_desktop(page, url):
     emulate_desktop(page.driver)
     page.driver.set_window_size(1280, 900)
     page.open(url)
-    check(not page.script("return document.querySelector('.dialog').classList.contains('narrow')"),
-          "at 1280 px the calculator keeps its desktop layout")
+    check(
+        not page.script("return document.querySelector('.dialog').classList.contains('narrow')"),
+        "at 1280 px the calculator keeps its desktop layout",
+    )
     smallest = smallest_target(page)
     check(smallest >= 24, f"where every target is at least 24 px ({smallest:.1f})")
     print(f"at 1280 px: the smallest target {smallest:.1f} px")
@@ -133,9 +165,11 @@ def run(page, server, pictures):
 
 def main():
     folder, pictures = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else None)
-    run_in_browser(folder, lambda page, server: run(page, server, pictures),
-                   "the narrow layout by touch at 320, 390 and 430 px, the desktop layout at "
-                   "1280 px")
+    run_in_browser(
+        folder,
+        lambda page, server: run(page, server, pictures),
+        "the narrow layout by touch at 320, 390 and 430 px, the desktop layout at " "1280 px",
+    )
 
 
 main()

@@ -53,8 +53,10 @@ def window(page, width, height):
     page has followed. (WebKit's MiniBrowser is never narrower than its toolbar, 447 px.)"""
     page.driver.set_window_size(width, height)
     sizes = []
-    WebDriverWait(page.driver, 10).until(lambda d: sizes.append(d.execute_script(
-        "return innerWidth")) or sizes[-2:] == [sizes[-1]] * 2)
+    WebDriverWait(page.driver, 10).until(
+        lambda d: sizes.append(d.execute_script("return innerWidth"))
+        or sizes[-2:] == [sizes[-1]] * 2
+    )
     page.settle()
 
 
@@ -65,33 +67,46 @@ def screen(page, width, height, scale=1, touch=False):
         raise ValueError("touch is emulated in Chromium alone")
     if hasattr(page.driver, "set_viewport"):  # Firefox
         page.driver.set_viewport(width, height, scale)
-        WebDriverWait(page.driver, 10).until(lambda d: d.execute_script(
-            "return innerWidth === arguments[0]", width))
+        WebDriverWait(page.driver, 10).until(
+            lambda d: d.execute_script("return innerWidth === arguments[0]", width)
+        )
         page.settle()
         return
     if not page.chromium:
         window(page, width, height)
         return
-    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch})
-    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch,
-                                                                       "maxTouchPoints": 5})
+    page.driver.execute_cdp_cmd(
+        "Emulation.setDeviceMetricsOverride",
+        {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch},
+    )
+    page.driver.execute_cdp_cmd(
+        "Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5}
+    )
     # The resize event comes a moment later; then the program rebuilds what changes layout.
-    WebDriverWait(page.driver, 10).until(lambda d: d.execute_script(
-        "return innerWidth === arguments[0] && innerHeight === arguments[1]", width, height))
+    WebDriverWait(page.driver, 10).until(
+        lambda d: d.execute_script(
+            "return innerWidth === arguments[0] && innerHeight === arguments[1]", width, height
+        )
+    )
     page.script("return new Promise(resolve => requestAnimationFrame(() => resolve()))")
     page.settle()
 
 
 def measure(page, case, least, scale=1):
     seen = page.script(MEASURE)
-    print(f"RESULT {case}: smallest target {seen['target']:.1f} px, smallest text "
-          f"{seen['text']:.1f} px ({seen['text'] * scale:.1f} device px), "
-          f"{'scrolls down' if seen['down'] else 'no scrolling'}, {'/'.join(seen['layouts'])}")
-    check(seen["target"] >= least["target"] - 0.05,
-          f"{case}: every target at least {least['target']} px ({seen['target']:.1f})")
-    check(seen["text"] >= least["text"] - 0.05,
-          f"{case}: the text at least {least['text']} px ({seen['text']:.1f})")
+    print(
+        f"RESULT {case}: smallest target {seen['target']:.1f} px, smallest text "
+        f"{seen['text']:.1f} px ({seen['text'] * scale:.1f} device px), "
+        f"{'scrolls down' if seen['down'] else 'no scrolling'}, {'/'.join(seen['layouts'])}"
+    )
+    check(
+        seen["target"] >= least["target"] - 0.05,
+        f"{case}: every target at least {least['target']} px ({seen['target']:.1f})",
+    )
+    check(
+        seen["text"] >= least["text"] - 0.05,
+        f"{case}: the text at least {least['text']} px ({seen['text']:.1f})",
+    )
     check(not seen["sideways"], f"{case}: the page does not scroll sideways")
     return seen
 
@@ -102,7 +117,13 @@ def state(page):
         "const v = id => document.getElementById('vardolin-1-' + id);"
         "return [v(arguments[0]).value, v(arguments[1]).value, v(arguments[2]).value,"
         " v(arguments[3]).getAttribute('aria-pressed'), v(arguments[4]).selectedIndex,"
-        " document.activeElement.id]", VAL, TONE, CENT, YAMAHA, NOTE)
+        " document.activeElement.id]",
+        VAL,
+        TONE,
+        CENT,
+        YAMAHA,
+        NOTE,
+    )
 
 
 def desktop_resized(page, url):
@@ -112,8 +133,11 @@ def desktop_resized(page, url):
     page.open(url)
     page.control(1, VAL).click()
     page.keys(Keys.END, Keys.BACKSPACE * 8, "445", Keys.ENTER)
-    page.script("const n = document.getElementById('vardolin-1-' + arguments[0]);"
-                "n.selectedIndex = 3; n.dispatchEvent(new Event('change'))", NOTE)
+    page.script(
+        "const n = document.getElementById('vardolin-1-' + arguments[0]);"
+        "n.selectedIndex = 3; n.dispatchEvent(new Event('change'))",
+        NOTE,
+    )
     page.control(1, VAL).click()
     before = state(page)
     measure(page, "desktop 1280 × 900", MOUSE)
@@ -121,25 +145,33 @@ def desktop_resized(page, url):
         screen(page, width, 900)
         width = page.script("return innerWidth")
         seen = measure(page, f"desktop narrowed to {width} × 900", MOUSE)
-        check(state(page) == before, f"at {width} px the calculator kept its state "
-                                     f"({state(page)} against {before})")
+        check(
+            state(page) == before,
+            f"at {width} px the calculator kept its state " f"({state(page)} against {before})",
+        )
     if page.script("return innerWidth") > 320:
         print("the narrow layout is not reached in a window this browser cannot narrow")
         return
     check(seen["layouts"] == ["narrow"], "at 320 px the calculator has its narrow layout")
     screen(page, 1280, 900)
     seen = measure(page, "widened again to 1280 × 900", MOUSE)
-    check(seen["layouts"] == ["desktop"] and state(page) == before,
-          f"widened again, the desktop layout with the same state ({state(page)} against "
-          f"{before})")
+    check(
+        seen["layouts"] == ["desktop"] and state(page) == before,
+        f"widened again, the desktop layout with the same state ({state(page)} against "
+        f"{before})",
+    )
 
     page.press("F1")
     screen(page, 360, 900)
     seen = measure(page, "the About box at 360 × 900", MOUSE)
-    check(page.dialogs() == ["Vardolin", "About Vardolin"] and seen["layouts"] == ["narrow"] * 2,
-          f"the About box stays open, and both windows change layout ({seen['layouts']})")
-    check(page.script("return document.activeElement.closest('.overlay') !== null"),
-          "the focus stays in the About box")
+    check(
+        page.dialogs() == ["Vardolin", "About Vardolin"] and seen["layouts"] == ["narrow"] * 2,
+        f"the About box stays open, and both windows change layout ({seen['layouts']})",
+    )
+    check(
+        page.script("return document.activeElement.closest('.overlay') !== null"),
+        "the focus stays in the About box",
+    )
     page.press("Escape")
     check(state(page) == before, f"closed, the focus is back in Val. ({state(page)})")
     screen(page, 1280, 900)
@@ -153,11 +185,15 @@ def desktop_resized(page, url):
         page.keys(Keys.ARROW_DOWN)
         screen(page, width, 900)
         focused = page.script("return document.activeElement.textContent")
-        check(page.menu_items() and focused == "About Vardolin...",
-              f"at {width} px the menu stays open on its item ({focused!r})")
+        check(
+            page.menu_items() and focused == "About Vardolin...",
+            f"at {width} px the menu stays open on its item ({focused!r})",
+        )
         page.press("Enter")
-        check(page.dialogs() == ["Vardolin", "About Vardolin"],
-              f"at {width} px Enter chooses the item ({page.dialogs()})")
+        check(
+            page.dialogs() == ["Vardolin", "About Vardolin"],
+            f"at {width} px Enter chooses the item ({page.dialogs()})",
+        )
         page.press("Escape")
 
 
@@ -168,9 +204,11 @@ def phone_turned(page, url):
     page.keys(Keys.END, Keys.BACKSPACE * 8, "445", Keys.ENTER)
     before = state(page)
     measure(page, "phone upright 390 × 844", FINGER, 3)
-    for case, width, height in (("turned to landscape 844 × 390", 844, 390),
-                                ("turned upright again 390 × 844", 390, 844),
-                                ("turned to landscape again 844 × 390", 844, 390)):
+    for case, width, height in (
+        ("turned to landscape 844 × 390", 844, 390),
+        ("turned upright again 390 × 844", 390, 844),
+        ("turned to landscape again 844 × 390", 844, 390),
+    ):
         screen(page, width, height, 3, touch=True)
         measure(page, f"phone {case}", FINGER, 3)
         check(state(page) == before, f"{case}, the calculator kept its state ({state(page)})")
@@ -198,8 +236,10 @@ def zoomed(page, url):
             if when == "before loading":
                 page.open(url)
             seen = measure(page, f"zoom {zoom * 100} % set {when}", MOUSE, zoom)
-            check(seen["text"] * zoom >= device_text - 0.05,
-                  f"zoom {zoom * 100} % {when}: the text does not shrink in device pixels")
+            check(
+                seen["text"] * zoom >= device_text - 0.05,
+                f"zoom {zoom * 100} % {when}: the text does not shrink in device pixels",
+            )
             device_text = seen["text"] * zoom
 
 
@@ -216,8 +256,12 @@ def run(page, server):
 
 
 def main():
-    run_in_browser(sys.argv[1], run, "the page follows resizes, rotations and zoom, with "
-                                     "targets and text at their least sizes")
+    run_in_browser(
+        sys.argv[1],
+        run,
+        "the page follows resizes, rotations and zoom, with "
+        "targets and text at their least sizes",
+    )
 
 
 main()

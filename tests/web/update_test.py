@@ -24,11 +24,19 @@ ENDED = "return document.querySelector('#ended p').textContent"
 def rebuild(folder):
     index = os.path.join(folder, "index.html")
     text = open(index).read()
-    open(index, "w").write(text.replace("The calculator has ended.",
-                                        "The calculator has ended (rebuilt)."))
-    subprocess.run(["cmake", f"-DPAGE={folder}",
-                    f"-DTEMPLATE={os.path.join(ROOT, 'app', 'web', 'service-worker.js')}",
-                    "-P", os.path.join(ROOT, "cmake", "PageCache.cmake")], check=True)
+    open(index, "w").write(
+        text.replace("The calculator has ended.", "The calculator has ended (rebuilt).")
+    )
+    subprocess.run(
+        [
+            "cmake",
+            f"-DPAGE={folder}",
+            f"-DTEMPLATE={os.path.join(ROOT, 'app', 'web', 'service-worker.js')}",
+            "-P",
+            os.path.join(ROOT, "cmake", "PageCache.cmake"),
+        ],
+        check=True,
+    )
 
 
 def cache_name(folder):
@@ -37,8 +45,9 @@ def cache_name(folder):
 
 
 def controlled(page):
-    WebDriverWait(page.driver, 10).until(lambda d: d.execute_script(
-        "return navigator.serviceWorker.controller !== null"))
+    WebDriverWait(page.driver, 10).until(
+        lambda d: d.execute_script("return navigator.serviceWorker.controller !== null")
+    )
 
 
 def run(page, folder, server):
@@ -55,31 +64,40 @@ def run(page, folder, server):
     page.driver.refresh()
     page.wait_for("ready")
     try:
-        WebDriverWait(page.driver, 10).until(lambda d: d.execute_async_script(
-            "caches.keys().then(arguments[arguments.length - 1])") == [after])
+        WebDriverWait(page.driver, 10).until(
+            lambda d: d.execute_async_script("caches.keys().then(arguments[arguments.length - 1])")
+            == [after]
+        )
     except TimeoutException:
         check(False, "the next visit installs the new worker, which keeps only the new cache")
     page.driver.refresh()
     page.wait_for("ready")
-    check(page.script(ENDED) == "The calculator has ended (rebuilt).",
-          "the visit after the next shows the changed page, and the old cache is gone")
+    check(
+        page.script(ENDED) == "The calculator has ended (rebuilt).",
+        "the visit after the next shows the changed page, and the old cache is gone",
+    )
 
     server.shutdown()
     server.server_close()
     page.driver.refresh()
     page.wait_for("ready")
     page.keys(Keys.TAB, Keys.TAB, "445", Keys.ENTER)
-    check(page.script(ENDED) == "The calculator has ended (rebuilt)." and
-          page.value(CENT) == "19.5622", "offline the changed page opens and calculates")
+    check(
+        page.script(ENDED) == "The calculator has ended (rebuilt)."
+        and page.value(CENT) == "19.5622",
+        "offline the changed page opens and calculates",
+    )
 
 
 def main():
     with tempfile.TemporaryDirectory() as work:
         folder = os.path.join(work, "page")
         shutil.copytree(sys.argv[1], folder)
-        run_in_browser(folder, lambda page, server: run(page, folder, server),
-                       "a rebuilt page of the same version reaches a returning user, online "
-                       "and offline")
+        run_in_browser(
+            folder,
+            lambda page, server: run(page, folder, server),
+            "a rebuilt page of the same version reaches a returning user, online " "and offline",
+        )
 
 
 main()
