@@ -13,7 +13,7 @@ set -euo pipefail
 run=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev libwayland-dev
      binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp fonts-dejavu-core)
 # The format check and the linters (eslint comes from npm).
-format=(clang-format-14 shellcheck pyflakes3)
+format=(clang-format-14 shellcheck pyflakes3 black)
 # Configuring the test build: GoogleTest (installed, and its sources for the cross builds) and
 # Google Benchmark, and the icons every build renders.
 testing=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev googletest python3 librsvg2-bin)

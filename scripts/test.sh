@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vardolin and runs the whole test suite, stage by stage:
-#   format     the format check and the linters (shell, Python, the page's JavaScript)
+#   format     the format check and the linters (C++, shell, Python, the page's JavaScript)
 #   unit       unit, form and widget tests, with no window on a screen
 #   desktop    the end-to-end and accessibility tests of the real program: X11, and Wayland on
 #              sway, GNOME's mutter and KDE's KWin
@@ -29,15 +29,8 @@ jobs=$(nproc)
 bash scripts/install-deps.sh "${stages[@]}"
 
 format() {
-    git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
-    git ls-files '*.sh' | xargs shellcheck
-    git ls-files '*.py' | xargs pyflakes3
     (cd tools/lint && npm ci --no-audit --no-fund --loglevel=error)
-    local eslint=(tools/lint/node_modules/.bin/eslint -c tools/lint/eslint.config.mjs)
-    "${eslint[@]}" framework/web/page/*.js tests/web/firefox_bridge.mjs
-    # The worker is a template whose list of files the build fills in.
-    sed 's/@VARDOLIN_PAGE_FILES@//' app/web/service-worker.js |
-        "${eslint[@]}" --stdin --stdin-filename app/web/service-worker.js
+    bash scripts/lib/lint.sh
     echo "format and lint: clean"
 }
 
