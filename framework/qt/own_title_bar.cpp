@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "framework/qt/contrast.h"
 #include "framework/qt/wayland_connection.h"
 
 namespace {
@@ -16,32 +17,39 @@ namespace {
 constexpr int kEdge = 1;
 constexpr int kButtonSize = 24;
 constexpr int kPadding = 4;
+// What a glyph or the title needs against its ground: WCAG's contrast for what is not text.
+constexpr double kGlyphContrast = 3.0;
 
 enum class Glyph { Minimize, Close };
 
 class TitleButton : public QAbstractButton {
 public:
-    TitleButton(Glyph glyph, const QString& name, QWidget* parent)
+    TitleButton(Glyph glyph, const QString& name, int size, QWidget* parent)
         : QAbstractButton(parent), glyph_(glyph) {
         setFocusPolicy(Qt::NoFocus);
         setAccessibleName(name);
         setToolTip(name);
-        setFixedSize(kButtonSize, kButtonSize);
+        setFixedSize(size, size);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QPalette::ColorGroup group =
-            window()->isActiveWindow() ? QPalette::Active : QPalette::Disabled;
-        if (isDown() || underMouse()) {
+        const TitleButtonState state = isDown()       ? TitleButtonState::Pressed
+                                       : underMouse() ? TitleButtonState::Hovered
+                                                      : TitleButtonState::Normal;
+        const TitleButtonColours colours =
+            TitleButtonColoursFor(palette(), window()->isActiveWindow(), state);
+        if (state != TitleButtonState::Normal) {
             painter.setPen(Qt::NoPen);
-            painter.setBrush(palette().color(isDown() ? QPalette::Dark : QPalette::Midlight));
+            painter.setBrush(colours.ground);
             painter.drawEllipse(rect().adjusted(1, 1, -1, -1));
         }
-        painter.setPen(QPen(palette().color(group, QPalette::WindowText), 1.5));
-        const QRectF glyph = QRectF(rect()).adjusted(8, 8, -8, -8);
+        // The glyph a third of the button wide, its stroke growing with it.
+        const qreal inset = width() / 3.0;
+        painter.setPen(QPen(colours.glyph, std::max(1.5, width() / 16.0)));
+        const QRectF glyph = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
         if (glyph_ == Glyph::Close) {
             painter.drawLine(glyph.topLeft(), glyph.bottomRight());
             painter.drawLine(glyph.bottomLeft(), glyph.topRight());
@@ -64,24 +72,26 @@ public:
         QFont bold = font();
         bold.setBold(true);
         setFont(bold);
-        // The buttons stand at the right in the window menu's order, the last rightmost.
+        // The buttons stand at the right in the window menu's order, the last rightmost; they
+        // grow with the title's font.
+        buttonSize_ = std::max(kButtonSize, fontMetrics().height() + 8);
         for (auto command = commands.rbegin(); command != commands.rend(); ++command) {
             const Glyph glyph = command->id == SC_MINIMIZE ? Glyph::Minimize : Glyph::Close;
-            auto* button = new TitleButton(glyph, QString::fromStdString(command->text), this);
+            auto* button =
+                new TitleButton(glyph, QString::fromStdString(command->text), buttonSize_, this);
             connect(button, &QAbstractButton::clicked, this,
                     [send, id = command->id] { send(id); });
             buttons_.push_back(button);
         }
-        setGeometry(0, 0, window.width(),
-                    std::max(kButtonSize, fontMetrics().height()) + 2 * kPadding);
+        setGeometry(0, 0, window.width(), buttonSize_ + 2 * kPadding);
     }
 
 protected:
     void resizeEvent(QResizeEvent*) override {
         int right = width() - kEdge - kPadding;
         for (QWidget* button : buttons_) {
-            right -= kButtonSize;
-            button->move(right, (height() - kButtonSize) / 2);
+            right -= buttonSize_;
+            button->move(right, (height() - buttonSize_) / 2);
             right -= kPadding;
         }
         buttonsLeft_ = right;
@@ -90,8 +100,6 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QWidget* window = this->window();
-        const QPalette::ColorGroup group =
-            window->isActiveWindow() ? QPalette::Active : QPalette::Disabled;
         int left = kEdge + kPadding;
         const QIcon icon = window->windowIcon();
         if (!icon.isNull()) {
@@ -102,7 +110,7 @@ protected:
         // The title is centred on the window, and elided before the icon and the buttons.
         const int room = 2 * std::max(0, std::min(width() / 2 - left, buttonsLeft_ - width() / 2));
         const QString title = fontMetrics().elidedText(window->windowTitle(), Qt::ElideRight, room);
-        painter.setPen(palette().color(group, QPalette::WindowText));
+        painter.setPen(TitleColourFor(palette(), window->isActiveWindow()));
         painter.drawText(QRect((width() - room) / 2, 0, room, height()), Qt::AlignCenter, title);
         painter.drawLine(0, height() - 1, width(), height() - 1);
     }
@@ -123,6 +131,7 @@ protected:
 
 private:
     std::vector<QWidget*> buttons_;
+    int buttonSize_ = kButtonSize;
     int buttonsLeft_ = 0;
 };
 
@@ -167,6 +176,45 @@ private:
 };
 
 }  // namespace
+
+TitleButtonColours TitleButtonColoursFor(const QPalette& palette, bool active,
+                                         TitleButtonState state) {
+    const QColor bar = palette.color(QPalette::Window);
+    const TitleButtonColours inverted{palette.color(QPalette::WindowText), bar};
+    switch (state) {
+        case TitleButtonState::Normal:
+            return {bar, TitleColourFor(palette, active)};
+        case TitleButtonState::Hovered: {
+            const TitleButtonColours highlighted{palette.color(QPalette::Highlight),
+                                                 palette.color(QPalette::HighlightedText)};
+            return ContrastRatio(highlighted.glyph, highlighted.ground) >= kGlyphContrast
+                       ? highlighted
+                       : inverted;
+        }
+        case TitleButtonState::Pressed:
+            return inverted;
+    }
+    return inverted;
+}
+
+QColor TitleColourFor(const QPalette& palette, bool active) {
+    const QColor text = palette.color(QPalette::WindowText);
+    if (active) {
+        return text;
+    }
+    const QColor bar = palette.color(QPalette::Window);
+    const QColor faint = palette.color(QPalette::Disabled, QPalette::WindowText);
+    for (int step = 0; step <= 10; ++step) {
+        const double t = step / 10.0;
+        const QColor mixed = QColor::fromRgbF(faint.redF() + (text.redF() - faint.redF()) * t,
+                                              faint.greenF() + (text.greenF() - faint.greenF()) * t,
+                                              faint.blueF() + (text.blueF() - faint.blueF()) * t);
+        if (ContrastRatio(mixed, bar) >= kGlyphContrast) {
+            return mixed;
+        }
+    }
+    return text;
+}
 
 bool CompositorLeavesTitleBars() {
     static const bool leaves = OnWayland() && !CompositorOffers("zxdg_decoration_manager_v1");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QPalette>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -21,3 +23,20 @@ bool CompositorLeavesTitleBars();
 // shown.
 void AddOwnTitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
                     std::function<void(UINT)> send);
+
+// How a title bar's button shows: at rest, under the pointer, or pressed.
+enum class TitleButtonState { Normal, Hovered, Pressed };
+
+// A title bar button's ground and glyph in one state, at least 3:1 apart in any palette: at rest
+// the bar's ground; under the pointer the palette's highlight where its text reads on it, or
+// else inverted, as a pressed button always is.
+struct TitleButtonColours {
+    QColor ground;
+    QColor glyph;
+};
+TitleButtonColours TitleButtonColoursFor(const QPalette& palette, bool active,
+                                         TitleButtonState state);
+
+// The title's colour: the palette's text, or in an inactive window its fainter text, darkened
+// or lightened towards the text where it would stand out from the bar by less than 3:1.
+QColor TitleColourFor(const QPalette& palette, bool active);

@@ -13,6 +13,7 @@
 
 #include "calculator/tuning_dlg.h"
 #include "framework/qt/contrast.h"
+#include "framework/qt/own_title_bar.h"
 #include "res/resource.h"
 #include "tests/qt/qt_harness.h"
 
@@ -275,6 +276,25 @@ TEST_F(DesktopPalette, AFocusedPushButtonTakesTheDefaultFrameUntilTheFocusLeaves
             << "the upper Calc is the default again once the focus is in a box";
         QTest::keyClick(&window, Qt::Key_Escape);
     });
+}
+
+TEST_F(DesktopPalette, TheTitleBarsGlyphsAndTitleStandOutInEveryState) {
+    const QPalette palette = QApplication::palette();
+    const QColor bar = palette.color(QPalette::Window);
+    for (const bool active : {true, false}) {
+        for (const auto state :
+             {TitleButtonState::Normal, TitleButtonState::Hovered, TitleButtonState::Pressed}) {
+            const TitleButtonColours colours = TitleButtonColoursFor(palette, active, state);
+            const double glyph = ContrastRatio(colours.glyph, colours.ground);
+            EXPECT_GE(glyph, 3.0) << (active ? "active" : "inactive") << ", state "
+                                  << static_cast<int>(state);
+            std::printf("[ title bar ] %s, state %d: glyph %.2f:1\n",
+                        active ? "active" : "inactive", static_cast<int>(state), glyph);
+        }
+        const double title = ContrastRatio(TitleColourFor(palette, active), bar);
+        EXPECT_GE(title, 3.0) << (active ? "active" : "inactive") << " title";
+        std::printf("[ title bar ] %s title %.2f:1\n", active ? "active" : "inactive", title);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, Look,
