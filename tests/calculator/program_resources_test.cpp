@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/core/accessible_names.h"
 #include "framework/core/resource_module.h"
 #include "framework/core/win_types.h"
+#include "framework/resources/captions.h"
 #include "framework/resources/dialog_init.h"
 #include "framework/resources/dialog_template.h"
 #include "framework/resources/icon_group.h"
@@ -17,8 +19,6 @@ namespace {
 constexpr std::uint32_t kChildVisible = 0x50000000;
 constexpr std::uint32_t kTabStop = 0x00010000;
 constexpr std::uint32_t kGroup = 0x00020000;
-constexpr std::uint32_t kVScroll = 0x00200000;
-constexpr std::uint32_t kStaticEdge = 0x00020000;
 constexpr std::uint16_t kEnglishUs = 0x0409;
 constexpr std::uint16_t kGerman = 0x0407;
 
@@ -29,15 +29,6 @@ DialogTemplate LoadTemplate(std::uint16_t id) {
     EXPECT_TRUE(parsed.has_value());
     return parsed.value_or(DialogTemplate{});
 }
-
-struct ExpectedControl {
-    int id;
-    ControlClass kind;
-    const char* text;
-    int x, y, cx, cy;
-    std::uint32_t style;  // besides WS_CHILD | WS_VISIBLE
-    std::uint32_t exStyle;
-};
 
 TEST(CalculatorTemplate, HasTheWindowAttributes) {
     const DialogTemplate dialog = LoadTemplate(IDD_MAIN);
@@ -56,55 +47,54 @@ TEST(CalculatorTemplate, HasTheWindowAttributes) {
     EXPECT_EQ(dialog.charset, 1);
 }
 
-// Each caption stands just before its box, where the platform's accessibility names a box from;
-// the tab stops keep their order.
-TEST(CalculatorTemplate, HasTheControlsInTabOrderEachCaptionBeforeItsBox) {
-    using enum ControlClass;
-    const std::uint32_t edit = 0x0080 | kTabStop;  // ES_AUTOHSCROLL
-    const std::uint32_t readOnly = edit | 0x0800;
-    const std::uint32_t label = kGroup;  // SS_LEFT
-    const std::uint32_t toggle = 0x0003 | 0x1000 | 0x8000 | kTabStop;
-    const std::uint32_t list = 0x0003 | kVScroll | kTabStop;
-    const std::uint32_t etched = 0x0010;
-    const ExpectedControl expected[] = {
-        {IDOK, Button, "Calc", 85, 40, 38, 14, 0x0001 | kTabStop, 0},
-        {-1, Static, "Ref.:", 8, 24, 16, 8, label, 0},
-        {IDC_REFERENCE, Edit, "", 28, 21, 40, 12, edit, kStaticEdge},
-        {-1, Static, "Val.:", 7, 10, 15, 8, label, 0},
-        {IDC_VALUE, Edit, "", 28, 7, 40, 12, edit, kStaticEdge},
-        {-1, Static, "Tone:", 7, 42, 20, 8, label, 0},
-        {IDC_TONE, Edit, "", 28, 40, 40, 12, readOnly, kStaticEdge},
-        {-1, Static, "Cent:", 7, 56, 18, 8, label, 0},
-        {IDC_CENT, Edit, "", 28, 54, 40, 14, readOnly, kStaticEdge},
-        {-1, Static, "Hz", 69, 10, 10, 8, label, 0},
-        {-1, Static, "Hz", 69, 24, 10, 8, label, 0},
-        {IDC_ROLAND, Button, "Roland", 86, 10, 39, 10, toggle, 0},
-        {IDC_YAMAHA, Button, "Yamaha", 86, 21, 39, 10, toggle, 0},
-        {-1, Static, "Tone:", 6, 76, 20, 8, label, 0},
-        {IDC_NOTE, ComboBox, "", 25, 74, 41, 61, list, 0},
-        {-1, Static, "Cent:", 6, 90, 18, 8, label, 0},
-        {IDC_CENT_IN, Edit, "", 26, 88, 40, 12, edit, kStaticEdge},
-        {-1, Static, "", 7, 70, 123, 1, etched, 0},
-        {IDC_CALC_FREQ, Button, "Calc", 85, 89, 38, 14, kTabStop, 0},
-        {-1, Static, "Oct:", 75, 76, 14, 8, label, 0},
-        {IDC_OCTAVE, ComboBox, "", 90, 74, 34, 111, list, 0},
-        {-1, Static, "", 6, 36, 123, 1, etched, 0},
-    };
+// What the program relies on in the calculator's template: the Tab order, each box's and list's
+// caption just before it (where the platform's accessibility names a box from), the kinds of
+// box, toggle and button, and every control inside the window with none overlapping another.
+TEST(CalculatorTemplate, KeepsTheTabOrderCaptionsKindsAndAClearLayout) {
     const DialogTemplate dialog = LoadTemplate(IDD_MAIN);
-    ASSERT_EQ(dialog.controls.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const DialogControl& control = dialog.controls[i];
-        const ExpectedControl& want = expected[i];
-        SCOPED_TRACE("control " + std::to_string(i + 1));
-        EXPECT_EQ(control.id, want.id);
-        EXPECT_TRUE(control.IsClass(want.kind));
-        EXPECT_EQ(control.title.text, want.text);
-        EXPECT_EQ(control.x, want.x);
-        EXPECT_EQ(control.y, want.y);
-        EXPECT_EQ(control.cx, want.cx);
-        EXPECT_EQ(control.cy, want.cy);
-        EXPECT_EQ(control.style, kChildVisible | want.style);
-        EXPECT_EQ(control.exStyle, want.exStyle);
+    const auto& controls = dialog.controls;
+    std::vector<int> tabOrder;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const DialogControl& control = controls[i];
+        SCOPED_TRACE("control " + std::to_string(control.id));
+        if (control.IsTabStop()) {
+            tabOrder.push_back(control.id);
+        }
+        if (control.IsClass(ControlClass::Edit) || control.IsClass(ControlClass::ComboBox)) {
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(CaptionControlOf(dialog, control), &controls[i - 1])
+                << "the caption stands just before its box";
+        }
+        const int height = control.IsClass(ControlClass::ComboBox) ? 12 : control.cy;
+        EXPECT_TRUE(control.x >= 0 && control.y >= 0 && control.x + control.cx <= dialog.cx &&
+                    control.y + height <= dialog.cy)
+            << "inside the window";
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const DialogControl& other = controls[j];
+            const int otherHeight = other.IsClass(ControlClass::ComboBox) ? 12 : other.cy;
+            // (A caption may reach one unit into its own box, as a label's blank edge does.)
+            const int reach = CaptionControlOf(dialog, other) == &control ? 1 : 0;
+            EXPECT_FALSE(control.x < other.x + other.cx &&
+                         other.x + reach < control.x + control.cx &&
+                         control.y < other.y + otherHeight && other.y < control.y + height)
+                << "overlaps control " << other.id << " (" << other.title.text << ")";
+        }
+    }
+    EXPECT_EQ(tabOrder,
+              (std::vector<int>{IDOK, IDC_REFERENCE, IDC_VALUE, IDC_TONE, IDC_CENT, IDC_ROLAND,
+                                IDC_YAMAHA, IDC_NOTE, IDC_CENT_IN, IDC_CALC_FREQ, IDC_OCTAVE}));
+    const auto find = [&controls](int id) {
+        return *std::find_if(controls.begin(), controls.end(),
+                             [id](const DialogControl& control) { return control.id == id; });
+    };
+    for (const int id : {IDC_REFERENCE, IDC_VALUE, IDC_CENT_IN, IDC_TONE, IDC_CENT}) {
+        const bool readOnly = id == IDC_TONE || id == IDC_CENT;
+        EXPECT_EQ((find(id).style & template_style::EditReadOnly) != 0, readOnly) << id;
+    }
+    EXPECT_TRUE(find(IDOK).IsDefaultButton());
+    EXPECT_FALSE(find(IDC_CALC_FREQ).IsDefaultButton());
+    for (const int id : {IDC_ROLAND, IDC_YAMAHA}) {
+        EXPECT_TRUE(find(id).IsAutoToggle() && (find(id).style & template_style::PushLike)) << id;
     }
 }
 
