@@ -30,7 +30,7 @@ val Element(const char* tag, const char* className) {
 }
 
 std::string Em(int units, bool horizontal) {
-    return "calc(var(--dlu-" + std::string(horizontal ? "x" : "y") + ") * " +
+    return "calc(var(--unit-" + std::string(horizontal ? "x" : "y") + ") * " +
            std::to_string(units) + ")";
 }
 

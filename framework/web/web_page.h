@@ -20,8 +20,9 @@ emscripten::val Element(const char* tag, const char* className);
 // Places an element at a template control's position, in dialog units of the page's font.
 void Place(emscripten::val& element, const DialogControl& control, int height);
 
-// A length in dialog units, horizontally or vertically: a CSS length in em of the page's font,
-// through the page's dialog units (which grow when the reader spaces text more widely).
+// A length in dialog units, horizontally or vertically: a CSS length through the window's dialog
+// units, which follow the window's font and grow when the reader spaces text more widely, and
+// which a control's own font size leaves alone.
 std::string Em(int units, bool horizontal);
 
 // The icon as a canvas, drawn pixel for pixel from the icon resource.

@@ -8,7 +8,7 @@ within what the browser allows):
 - a phone turned from upright to landscape and back;
 - phones opened in landscape;
 - browser zoom 200, 300 and 400 %, set before the page loads and after.
-Everywhere: every target at least 44 × 44 CSS px with a finger and 24 with a mouse, the text at
+The widest values the program writes fit their boxes whole. Everywhere: every target at least 44 × 44 CSS px with a finger and 24 with a mouse, the text at
 least 16 and 12 px, no scrolling sideways, and the text never smaller in device pixels as the
 zoom grows. It prints, for each case, the smallest target, the smallest text and whether the
 page scrolls.
@@ -197,6 +197,30 @@ def desktop_resized(page, url):
         page.press("Escape")
 
 
+def widest_values(page, url):
+    """The widest values the program writes fit their boxes whole on the desktop layout, with
+    their text no smaller than the least."""
+    if page.chromium:
+        emulate_desktop(page.driver)
+    screen(page, 1280, 900)
+    page.open(url)
+    for typed in ("-1234567", "0.000123456"):
+        page.control(1, VAL).click()
+        page.keys(Keys.END, Keys.BACKSPACE * 12, typed, Keys.ENTER)
+        boxes = page.script(
+            "return [...document.querySelectorAll('.client > .edit')].map(e => [e.value,"
+            " e.scrollWidth, e.clientWidth, parseFloat(getComputedStyle(e).fontSize)])"
+        )
+        print(
+            f"RESULT {typed} typed: "
+            + ", ".join(f"{v} {w}/{c} px at {f:.1f} px" for v, w, c, f in boxes)
+        )
+        check(
+            all(w <= c + 1 and f >= MOUSE["text"] - 0.05 for _, w, c, f in boxes),
+            f"after {typed}, every value fits its box at 12 px or more",
+        )
+
+
 def phone_turned(page, url):
     screen(page, 390, 844, 3, touch=True)
     page.open(url)
@@ -245,6 +269,7 @@ def zoomed(page, url):
 
 def run(page, server):
     url = url_of(server)
+    widest_values(page, url)
     desktop_resized(page, url)
     if page.chromium:
         phone_turned(page, url)

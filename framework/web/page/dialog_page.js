@@ -2,6 +2,7 @@
 // boxes over them modal, keeps the keyboard with the innermost one wherever the focus is, and
 // turns the browser's events into one queue that the program's modal loop waits on. This is
 // what the program calls (Module.vardolin); each piece is a module of its own.
+import { fitText } from './box_text.js';
 import { fitBox, wantsNarrow } from './dialog_units.js';
 import { events } from './event_queue.js';
 import { focusOn } from './focus.js';
@@ -16,6 +17,7 @@ import { windows } from './windows.js';
 Module['vardolin'] = {
   wantsNarrow,
   fit: fitBox,
+  fitText,
   take: (id) => events.take(id),
   nextEvent: () => events.next(),
   idle: () => events.idle(),

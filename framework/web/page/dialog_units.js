@@ -3,10 +3,12 @@
 
 // The dialog base units of the page's font, in em: the average width of the 52 letters and
 // the height of a line, as Windows measures a dialog's font. Every length of a dialog is a
-// number of dialog units times the CSS variables --dlu-x and --dlu-y, so that a change of the
-// units moves and sizes every control at once. The probe stays in the page: when the reader's
-// own style spaces letters, words or lines more widely (as WCAG's text-spacing test does),
-// the units grow with the text, and the windows with them.
+// number of dialog units times the CSS variables --unit-x and --unit-y, which each window sets
+// in px from its font size, so that a change of the units moves and sizes every control at
+// once, and a control that sizes its own text (a box whose value is wide) keeps its size. The
+// probe stays in the page: when the reader's own style spaces letters, words or lines more
+// widely (as WCAG's text-spacing test does), the units grow with the text, and the windows with
+// them.
 const baseUnits = { width: 0, height: 0 };
 // (The probe is wider than a phone; it stands in a holder of no size, which the page does not
 // grow to show.)
@@ -25,10 +27,15 @@ export function measureBaseUnits() {
   const box = unitsProbe.getBoundingClientRect();
   baseUnits.width = (box.width / 26 + 1) / 2 / 100;
   baseUnits.height = box.height / 100;
-  document.documentElement.style.setProperty('--dlu-x', baseUnits.width / 4 + 'em');
-  document.documentElement.style.setProperty('--dlu-y', baseUnits.height / 8 + 'em');
 }
 measureBaseUnits();
+
+// Gives a window its font size, and its dialog units at that size.
+function setFont(box, font) {
+  box.style.fontSize = font + 'px';
+  box.style.setProperty('--unit-x', font * baseUnits.width / 4 + 'px');
+  box.style.setProperty('--unit-y', font * baseUnits.height / 8 + 'px');
+}
 
 const DESKTOP_FONT = 17;  // px: the desktop layout's 10-unit toggles 24 px high
 const MARGIN = 8;         // px around a box
@@ -36,7 +43,7 @@ const MARGIN = 8;         // px around a box
 // What a target and the text need at the least: 44 CSS px and 16 px where the pointer is a
 // finger, 24 px and 12 px with a mouse (WCAG's target sizes; the text as phones and desktops
 // set it).
-function least() {
+export function leastSizes() {
   return matchMedia('(pointer: coarse)').matches ? { target: 44, text: 16 }
                                                  : { target: 24, text: 12 };
 }
@@ -49,7 +56,7 @@ function roomHeight() { return window.innerHeight - 2 * MARGIN; }
 // `smallestCy` units, must take its narrow layout: the desktop layout does not fit the
 // page's width with its targets and text at their least.
 export function wantsNarrow(cx, smallestCy) {
-  const need = least();
+  const need = leastSizes();
   const font = Math.max(need.text, need.target / (smallestCy * baseUnits.height / 8));
   return cx * baseUnits.width / 4 * font + 2 > roomWidth();
 }
@@ -65,7 +72,7 @@ function leastFont(box, font) {
       }
     });
   // (Half a pixel more, since a box's border does not grow with the font.)
-  const need = least();
+  const need = leastSizes();
   return Math.max(need.text, smallest === Infinity ? 0 : font * (need.target + 0.5) / smallest);
 }
 
@@ -76,6 +83,7 @@ function leastFont(box, font) {
 // step correct for the parts whose size does not follow the font (borders, the title bar's
 // least target size). (The notice wraps its text to fit instead.)
 export function fitBox(box) {
+  setFont(box, parseFloat(getComputedStyle(box).fontSize));
   for (let step = 0; step < 3; step++) {
     const font = parseFloat(getComputedStyle(box).fontSize);
     const byWidth = roomWidth() * font / box.offsetWidth;
@@ -83,6 +91,6 @@ export function fitBox(box) {
     const wanted = box.classList.contains('narrow')
       ? Math.min(byWidth, Math.max(byHeight, DESKTOP_FONT))
       : Math.min(DESKTOP_FONT, byWidth, byHeight);
-    box.style.fontSize = Math.max(leastFont(box, font), wanted) + 'px';
+    setFont(box, Math.max(leastFont(box, font), wanted));
   }
 }
