@@ -54,6 +54,7 @@ def call(name, path, interface, method, arguments=None, reply="()"):
 
 class Session:
     def __init__(self):
+        self.position = (0.0, 0.0)
         (self.remote,) = call(
             REMOTE, "/org/gnome/Mutter/RemoteDesktop", REMOTE, "CreateSession", reply="(o)"
         )
@@ -127,6 +128,7 @@ class Session:
             self.key(character)
 
     def move(self, x, y):
+        self.position = (float(x), float(y))
         self.remote_call(
             "NotifyPointerMotionAbsolute", GLib.Variant("(sdd)", (self.stream, float(x), float(y)))
         )
@@ -140,17 +142,14 @@ class Session:
         self.button(True)
         self.button(False)
 
-    def drag(self, x, y, to_x, to_y):
-        """Presses at x, y, moves in steps to to_x, to_y, and lets go there."""
-        self.move(x, y)
-        time.sleep(0.1)
-        self.button(True)
+    def release(self, x, y):
+        """Moves the pressed pointer to x, y in steps, and lets go there."""
+        start = self.position
         for step in range(1, 11):
             self.move(
-                float(x) + (float(to_x) - float(x)) * step / 10,
-                float(y) + (float(to_y) - float(y)) * step / 10,
+                start[0] + (float(x) - start[0]) * step / 10,
+                start[1] + (float(y) - start[1]) * step / 10,
             )
-            time.sleep(0.02)
         self.button(False)
 
     def picture(self, file):
@@ -196,8 +195,12 @@ def main():
                 session.type(rest)
             elif command == "click":
                 session.click(*rest.split())
-            elif command == "drag":
-                session.drag(*rest.split())
+            elif command == "move":
+                session.move(*rest.split())
+            elif command == "press":
+                session.button(True)
+            elif command == "release":
+                session.release(*rest.split())
             elif command == "picture":
                 session.picture(rest)
             else:

@@ -103,7 +103,19 @@ calculator=$(drawn_box) || fail "the calculator was not drawn"
 # calculator's height and is centred on it, unless the screen's edge stops it.
 for to in 640,400 1100,570; do
     IFS='x+' read -r width height left top <<<"$calculator"
-    remote drag $((left + width / 3)) $((top + 12)) "${to%,*}" "${to#*,}"
+    # A drag: the pointer on the title bar (once the program has seen it come), the press and
+    # the program's request to move the window, then the way.
+    pointed=$(grep -c 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$runtime/wayland.log" || true)
+    moves=$(grep -c 'xdg_toplevel@[0-9]*\.move(' "$runtime/wayland.log" || true)
+    remote move $((left + width / 3)) $((top + 12))
+    pointer_came() {
+        [ "$(grep -c 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$runtime/wayland.log")" -gt "$pointed" ]
+    }
+    wait_for 10 pointer_came || fail "the pointer did not come to the calculator"
+    remote press
+    moving() { [ "$(grep -c 'xdg_toplevel@[0-9]*\.move(' "$runtime/wayland.log")" -gt "$moves" ]; }
+    wait_for 10 moving || fail "a press on the title bar did not start a move"
+    remote release "${to%,*}" "${to#*,}"
     moved() { [ "$(drawn_box)" != "$calculator" ]; }
     wait_for 10 moved || fail "the calculator did not move to $to"
     calculator=$(drawn_box)
