@@ -140,6 +140,23 @@ std::vector<KeyStroke> DialogManager::KeysAMessageBoxTakes() {
     return StrokesWhere([](const KeyStroke& stroke) { return TakesKey(stroke, Focus::Button); });
 }
 
+DialogManager::MessageBoxAnswer DialogManager::AnswerOfAMessageBox(const KeyStroke& stroke) {
+    if (!TakesKey(stroke, Focus::Button)) {
+        return MessageBoxAnswer::None;
+    }
+    switch (stroke.key) {
+        case DialogKey::Enter:
+        case DialogKey::Space:
+        case DialogKey::Escape:
+        case DialogKey::F4:
+            return MessageBoxAnswer::Close;
+        case DialogKey::F1:
+            return MessageBoxAnswer::Help;
+        default:
+            return MessageBoxAnswer::None;
+    }
+}
+
 std::vector<KeyStroke> DialogManager::KeysAnyDialogTakes() {
     return StrokesWhere([](const KeyStroke& stroke) {
         constexpr Focus kFocuses[] = {Focus::None, Focus::Button, Focus::Text, Focus::Other};

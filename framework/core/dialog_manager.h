@@ -58,6 +58,10 @@ public:
     // Every key stroke that a message box takes, with the focus on its one push button: for a
     // window system that shows message boxes of its own (the page's notice).
     static std::vector<KeyStroke> KeysAMessageBoxTakes();
+    // What a key stroke does in such a message box, whose OK is its default and only button and
+    // what cancelling it means: Enter, Space, Escape and Alt+F4 close it, F1 asks for help.
+    enum class MessageBoxAnswer { None, Close, Help };
+    static MessageBoxAnswer AnswerOfAMessageBox(const KeyStroke& stroke);
 
     // A click on button `id` (by mouse, touch or Space).
     void ClickButton(int id);

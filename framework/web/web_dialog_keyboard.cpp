@@ -51,6 +51,16 @@ std::string StrokesText(const std::vector<KeyStroke>& strokes) {
     return text;
 }
 
+// The stroke of one of the page's key events, or none for a key that is not the dialog's.
+std::optional<KeyStroke> StrokeOf(const val& event) {
+    const auto key = DialogKeyOf(event["key"].as<std::string>());
+    if (!key) {
+        return std::nullopt;
+    }
+    return KeyStroke{*key, event["shift"].as<bool>(), event["alt"].as<bool>(),
+                     event["ctrl"].as<bool>()};
+}
+
 }  // namespace
 
 void WebDialogWindow::PublishKeysTaken() {
@@ -66,24 +76,14 @@ void WebDialogWindow::PublishNoticeKeys(const val& notice) {
     notice["dataset"].set("dialogKeys", StrokesText(DialogManager::KeysAMessageBoxTakes()));
 }
 
-WebDialogWindow::NoticeAnswer WebDialogWindow::NoticeKey(const val& event) {
-    // The notice's OK is its default button, its only button, and what cancelling it means.
-    switch (DialogKeyOf(event["key"].as<std::string>()).value_or(DialogKey::Tab)) {
-        case DialogKey::Enter:
-        case DialogKey::Space:
-        case DialogKey::Escape:
-        case DialogKey::F4:
-            return NoticeAnswer::Confirm;
-        case DialogKey::F1:
-            return NoticeAnswer::Help;
-        default:
-            return NoticeAnswer::None;
-    }
+DialogManager::MessageBoxAnswer WebDialogWindow::NoticeAnswer(const val& event) {
+    const auto stroke = StrokeOf(event);
+    return stroke ? DialogManager::AnswerOfAMessageBox(*stroke)
+                  : DialogManager::MessageBoxAnswer::None;
 }
 
 void WebDialogWindow::PressKey(const val& event) {
-    if (const auto key = DialogKeyOf(event["key"].as<std::string>())) {
-        manager().PressKey(
-            {*key, event["shift"].as<bool>(), event["alt"].as<bool>(), event["ctrl"].as<bool>()});
+    if (const auto stroke = StrokeOf(event)) {
+        manager().PressKey(*stroke);
     }
 }

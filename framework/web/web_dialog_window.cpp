@@ -1,8 +1,10 @@
-// Building a dialog's window in the page, its events, the notice and the icon.
+// Building a dialog's window in the page, its events, its window menu (the page's script builds
+// and runs it: framework/web/page/window_menu.js), the notice and the icon.
 #include "framework/web/web_dialog_window.h"
 
 #include <utility>
 
+#include "framework/resources/captions.h"
 #include "framework/web/web_page.h"
 
 using emscripten::val;
@@ -93,14 +95,15 @@ void WebDialogWindow::ShowNotice(const std::string& text) {
     while (true) {
         const val event = web_page::NextEvent(windowId_);
         const std::string type = event["type"].as<std::string>();
-        const NoticeAnswer answer = type == "key" ? NoticeKey(event) : NoticeAnswer::None;
-        if (type == "notice-done" || answer == NoticeAnswer::Confirm) {
+        using Answer = DialogManager::MessageBoxAnswer;
+        const Answer answer = type == "key" ? NoticeAnswer(event) : Answer::None;
+        if (type == "notice-done" || answer == Answer::Close) {
             break;
         }
         if (type == "layout") {
             FollowPage();
         }
-        if (answer == NoticeAnswer::Help) {
+        if (answer == Answer::Help) {
             dialog().SendCommand(ID_HELP);  // the owner's help, as a message box asks for it
         }
     }
@@ -110,5 +113,27 @@ void WebDialogWindow::ShowNotice(const std::string& text) {
 void WebDialogWindow::SetIcon(HICON icon, WPARAM size) {
     if (size == ICON_SMALL) {
         Script().call<void>("setIcon", root_, windowId_, web_page::IconCanvas(icon));
+    }
+}
+
+void WebDialogWindow::BuildWindowMenu() {
+    menu_ = Script().call<val>("createMenu", root_);
+    for (const WindowCommand& command : Commands()) {
+        AppendSystemMenu(MF_STRING, command.id, command.text);
+    }
+}
+
+void WebDialogWindow::AppendSystemMenu(UINT flags, UINT_PTR id, const std::string& text) {
+    if (flags & MF_SEPARATOR) {
+        Script().call<void>("appendMenuSeparator", menu_);
+    } else {
+        Script().call<void>("appendMenuItem", menu_, windowId_, static_cast<unsigned>(id),
+                            ShownText(text, 0));
+    }
+}
+
+void WebDialogWindow::OpenWindowMenu() {
+    if (HasSystemMenu()) {
+        Script().call<void>("openMenu", menu_);
     }
 }

@@ -103,10 +103,9 @@ private:
     // Keys (web_dialog_keyboard.cpp).
     void PublishKeysTaken();
     void PressKey(const emscripten::val& event);
-    // The notice takes the keys of a message box; what a key taken there does.
-    enum class NoticeAnswer { None, Confirm, Help };
+    // The notice takes the keys of a message box, and they do there what they do in one.
     static void PublishNoticeKeys(const emscripten::val& notice);
-    static NoticeAnswer NoticeKey(const emscripten::val& event);
+    static DialogManager::MessageBoxAnswer NoticeAnswer(const emscripten::val& event);
 
     // The element of control `id`, or null; and whether the control is of class `kind`.
     emscripten::val* ElementOf(int id) const;

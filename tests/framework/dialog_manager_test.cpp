@@ -122,6 +122,30 @@ TEST(DialogManager, AModalBoxCatchesExactlyTheKeysSomeFocusTakes) {
     }
 }
 
+TEST(DialogManager, AMessageBoxClosesOnItsButtonsKeysAndAsksForHelpOnF1) {
+    using Answer = DialogManager::MessageBoxAnswer;
+    const std::pair<KeyStroke, Answer> rows[] = {
+        {{DialogKey::Enter}, Answer::Close},
+        {{DialogKey::Space}, Answer::Close},
+        {{DialogKey::Escape}, Answer::Close},
+        {{DialogKey::F4, false, true}, Answer::Close},
+        {{DialogKey::F1}, Answer::Help},
+        {{DialogKey::Tab}, Answer::None},
+        {{DialogKey::F10, true}, Answer::None},
+        {{DialogKey::Enter, false, false, true}, Answer::None},
+        {{DialogKey::F4}, Answer::None},
+    };
+    const std::vector<KeyStroke> taken = DialogManager::KeysAMessageBoxTakes();
+    for (const auto& [stroke, answer] : rows) {
+        EXPECT_EQ(DialogManager::AnswerOfAMessageBox(stroke), answer)
+            << "key " << static_cast<int>(stroke.key);
+        if (answer != Answer::None) {
+            EXPECT_NE(std::find(taken.begin(), taken.end(), stroke), taken.end())
+                << "the message box takes key " << static_cast<int>(stroke.key);
+        }
+    }
+}
+
 TEST_F(DialogManagerTest, ListsKeepTheirContractsAndOtherControlsAnswerNoList) {
     EXPECT_EQ(window->SetCurSel(IDC_LIST, 3), CB_ERR);
     EXPECT_EQ(window->GetCurSel(IDC_LIST), CB_ERR) << "a position outside clears the selection";
