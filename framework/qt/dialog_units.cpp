@@ -1,7 +1,9 @@
 #include "framework/qt/dialog_units.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
+#include <utility>
 
 namespace {
 
@@ -11,6 +13,25 @@ int MulDiv(int a, int b, int c) {
     const long long half = c / 2;
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
+
+// Qt tells the application object of a new font, and widgets only while its event loop runs.
+class FontChangeWatcher : public QObject {
+public:
+    FontChangeWatcher(QObject& owner, std::function<void()> react)
+        : QObject(&owner), react_(std::move(react)) {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationFontChange) {
+            react_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> react_;
+};
 
 }  // namespace
 
@@ -47,4 +68,8 @@ QFont TemplateFont(int pointSize, int weight, bool italic) {
     }
     font.setItalic(italic);
     return font;
+}
+
+void WhenDesktopFontChanges(QObject& owner, std::function<void()> react) {
+    new FontChangeWatcher(owner, std::move(react));
 }

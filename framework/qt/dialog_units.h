@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QRect>
+#include <functional>
+
+class QObject;
 
 // The dialog base units of a font as Windows computes them: the average width of the 52
 // letters A-Z and a-z, and the font's height, in pixels. A horizontal dialog unit is a quarter
@@ -22,3 +25,7 @@ struct DialogBaseUnits {
 // that Linux does not have) at the template's point size, or at the desktop's where the
 // desktop's general font is larger.
 QFont TemplateFont(int pointSize, int weight, bool italic);
+
+// Calls `react` whenever the application's font changes (the desktop's Large Text, for one),
+// for as long as `owner` lives.
+void WhenDesktopFontChanges(QObject& owner, std::function<void()> react);

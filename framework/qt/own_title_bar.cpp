@@ -1,15 +1,20 @@
 #include "framework/qt/own_title_bar.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLayout>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/qt/contrast.h"
+#include "framework/qt/dialog_units.h"
 #include "framework/qt/wayland_connection.h"
 
 namespace {
@@ -20,7 +25,14 @@ constexpr int kPadding = 4;
 // What a glyph or the title needs against its ground: WCAG's contrast for what is not text.
 constexpr double kGlyphContrast = 3.0;
 
+constexpr const char* kTitleBarName = "vardolin-title-bar";
+
 enum class Glyph { Minimize, Close };
+
+// The width of one pixel of the screen, in the widget's coordinates.
+qreal Hairline(const QWidget& widget) {
+    return 1.0 / widget.devicePixelRatioF();
+}
 
 class TitleButton : public QAbstractButton {
 public:
@@ -62,57 +74,68 @@ private:
     Glyph glyph_;
 };
 
-// The bar across the top of the window: icon, title and buttons, in the window's palette.
+std::string& ButtonLayout() {
+    static std::string layout;
+    return layout;
+}
+
+// The bar across the top of the window: icon, title and buttons, in the window's palette. The
+// buttons stand where the desktop's button layout puts them, mirrored where the language reads
+// from right to left.
 class TitleBar : public QWidget {
 public:
-    TitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
-             const std::function<void(UINT)>& send)
-        : QWidget(&window) {
+    TitleBar(QWidget& window, std::vector<WindowCommand> commands, std::function<void(UINT)> send)
+        : QWidget(&window), commands_(std::move(commands)), send_(std::move(send)) {
+        setObjectName(kTitleBarName);
         setFocusPolicy(Qt::NoFocus);
-        QFont bold = font();
+        // A window with a layout makes room for the bar through its margins, which follow the
+        // bar when the desktop's font changes; one that places its contents places them again
+        // itself.
+        if (window.layout() != nullptr) {
+            WhenDesktopFontChanges(*this, [this, &window] {
+                const QMargins before = frame_;
+                window.setContentsMargins(window.contentsMargins() - before + Refit());
+            });
+        }
+    }
+
+    // Takes the window's font, bold, and the desktop's button layout; returns the room that the
+    // bar and the edge take from the window.
+    QMargins Refit() {
+        QFont bold = window()->font();
         bold.setBold(true);
         setFont(bold);
-        // The buttons stand at the right in the window menu's order, the last rightmost; they
-        // grow with the title's font.
+        // The buttons grow with the title's font.
         buttonSize_ = std::max(kButtonSize, fontMetrics().height() + 8);
-        for (auto command = commands.rbegin(); command != commands.rend(); ++command) {
-            const Glyph glyph = command->id == SC_MINIMIZE ? Glyph::Minimize : Glyph::Close;
-            auto* button =
-                new TitleButton(glyph, QString::fromStdString(command->text), buttonSize_, this);
-            connect(button, &QAbstractButton::clicked, this,
-                    [send, id = command->id] { send(id); });
-            buttons_.push_back(button);
-        }
-        setGeometry(0, 0, window.width(), buttonSize_ + 2 * kPadding);
+        qDeleteAll(start_);
+        qDeleteAll(end_);
+        const TitleBarButtons arranged = ArrangeTitleBarButtons(ButtonLayout(), commands_);
+        start_ = MakeButtons(arranged.start);
+        end_ = MakeButtons(arranged.end);
+        setGeometry(0, 0, window()->width(), buttonSize_ + 2 * kPadding);
+        Place();
+        frame_ = {kEdge, height(), kEdge, kEdge};
+        return frame_;
     }
 
 protected:
-    void resizeEvent(QResizeEvent*) override {
-        int right = width() - kEdge - kPadding;
-        for (QWidget* button : buttons_) {
-            right -= buttonSize_;
-            button->move(right, (height() - buttonSize_) / 2);
-            right -= kPadding;
-        }
-        buttonsLeft_ = right;
-    }
+    void resizeEvent(QResizeEvent*) override { Place(); }
 
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QWidget* window = this->window();
-        int left = kEdge + kPadding;
         const QIcon icon = window->windowIcon();
         if (!icon.isNull()) {
-            const int side = fontMetrics().height();
-            icon.paint(&painter, QRect(left, (height() - side) / 2, side, side));
-            left += side + kPadding;
+            icon.paint(&painter, Mirrored(icon_));
         }
         // The title is centred on the window, and elided before the icon and the buttons.
-        const int room = 2 * std::max(0, std::min(width() / 2 - left, buttonsLeft_ - width() / 2));
+        const int room =
+            2 * std::max(0, std::min(width() / 2 - startEnd_, endStart_ - width() / 2));
         const QString title = fontMetrics().elidedText(window->windowTitle(), Qt::ElideRight, room);
         painter.setPen(TitleColourFor(palette(), window->isActiveWindow()));
         painter.drawText(QRect((width() - room) / 2, 0, room, height()), Qt::AlignCenter, title);
-        painter.drawLine(0, height() - 1, width(), height() - 1);
+        painter.fillRect(QRectF(0, height() - Hairline(*this), width(), Hairline(*this)),
+                         palette().color(QPalette::WindowText));
     }
 
     void mousePressEvent(QMouseEvent* event) override {
@@ -130,9 +153,59 @@ protected:
     }
 
 private:
-    std::vector<QWidget*> buttons_;
+    std::vector<QWidget*> MakeButtons(const std::vector<UINT>& ids) {
+        std::vector<QWidget*> buttons;
+        for (const UINT id : ids) {
+            const auto command = std::find_if(commands_.begin(), commands_.end(),
+                                              [id](const WindowCommand& c) { return c.id == id; });
+            auto* button =
+                new TitleButton(id == SC_MINIMIZE ? Glyph::Minimize : Glyph::Close,
+                                QString::fromStdString(command->text), buttonSize_, this);
+            connect(button, &QAbstractButton::clicked, this, [this, id] { send_(id); });
+            button->show();
+            buttons.push_back(button);
+        }
+        return buttons;
+    }
+
+    // A rectangle laid out from the bar's start, where the language's reading starts.
+    QRect Mirrored(const QRect& fromStart) const {
+        if (QLocale().textDirection() != Qt::RightToLeft) {
+            return fromStart;
+        }
+        return {width() - fromStart.x() - fromStart.width(), fromStart.y(), fromStart.width(),
+                fromStart.height()};
+    }
+
+    // Lays out from the start: the start's buttons, then the icon; the end's buttons last.
+    void Place() {
+        const int top = (height() - buttonSize_) / 2;
+        int x = kEdge + kPadding;
+        for (QWidget* button : start_) {
+            button->setGeometry(Mirrored({x, top, buttonSize_, buttonSize_}));
+            x += buttonSize_ + kPadding;
+        }
+        const int side = fontMetrics().height();
+        icon_ = QRect(x, (height() - side) / 2, side, side);
+        startEnd_ = window()->windowIcon().isNull() ? x : x + side + kPadding;
+        int right = width() - kEdge - kPadding;
+        for (auto button = end_.rbegin(); button != end_.rend(); ++button) {
+            right -= buttonSize_;
+            (*button)->setGeometry(Mirrored({right, top, buttonSize_, buttonSize_}));
+            right -= kPadding;
+        }
+        endStart_ = right;
+    }
+
+    std::vector<WindowCommand> commands_;
+    std::function<void(UINT)> send_;
+    std::vector<QWidget*> start_;
+    std::vector<QWidget*> end_;
     int buttonSize_ = kButtonSize;
-    int buttonsLeft_ = 0;
+    QMargins frame_;
+    QRect icon_;
+    int startEnd_ = 0;
+    int endStart_ = 0;
 };
 
 // The window's edge, drawn over everything and transparent to the mouse.
@@ -146,9 +219,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        // One pixel of the screen wide at any scale, on whole pixels, so that it stays crisp.
         QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -kEdge, -kEdge));
+        const QColor edge = palette().color(QPalette::WindowText);
+        const qreal line = Hairline(*this);
+        painter.fillRect(QRectF(0, 0, width(), line), edge);
+        painter.fillRect(QRectF(0, height() - line, width(), line), edge);
+        painter.fillRect(QRectF(0, 0, line, height()), edge);
+        painter.fillRect(QRectF(width() - line, 0, line, height()), edge);
     }
 };
 
@@ -227,8 +305,8 @@ void AddOwnTitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
     // its type.
     window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::FramelessWindowHint);
     const QList<QWidget*> contents = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    auto* bar = new TitleBar(window, commands, send);
-    const QMargins frame(kEdge, bar->height(), kEdge, kEdge);
+    auto* bar = new TitleBar(window, commands, std::move(send));
+    const QMargins frame = bar->Refit();
     if (window.layout() != nullptr) {
         window.setContentsMargins(window.contentsMargins() + frame);
     } else {
@@ -238,4 +316,51 @@ void AddOwnTitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
         window.setFixedSize(window.size().grownBy(frame));
     }
     new FrameFollower(window, *bar, *new WindowEdge(window));
+}
+
+QMargins RefitOwnTitleBar(QWidget& window) {
+    auto* bar = window.findChild<QWidget*>(kTitleBarName, Qt::FindDirectChildrenOnly);
+    return bar != nullptr ? static_cast<TitleBar*>(bar)->Refit() : QMargins();
+}
+
+void SetTitleBarButtonLayout(const std::string& layout) {
+    if (layout == ButtonLayout()) {
+        return;
+    }
+    ButtonLayout() = layout;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        RefitOwnTitleBar(*window);
+    }
+}
+
+TitleBarButtons ArrangeTitleBarButtons(const std::string& layout,
+                                       const std::vector<WindowCommand>& commands) {
+    TitleBarButtons arranged;
+    if (layout.empty()) {
+        for (const WindowCommand& command : commands) {
+            arranged.end.push_back(command.id);
+        }
+        return arranged;
+    }
+    const auto has = [&commands](UINT id) {
+        return std::any_of(commands.begin(), commands.end(),
+                           [id](const WindowCommand& command) { return command.id == id; });
+    };
+    std::vector<UINT>* side = &arranged.start;
+    std::string name;
+    for (const char c : layout + ",") {
+        if (c != ',' && c != ':') {
+            name += c;
+            continue;
+        }
+        const UINT id = name == "close" ? SC_CLOSE : name == "minimize" ? SC_MINIMIZE : 0;
+        if (id != 0 && has(id)) {
+            side->push_back(id);
+        }
+        name.clear();
+        if (c == ':') {
+            side = &arranged.end;
+        }
+    }
+    return arranged;
 }

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/core/window_commands.h"
@@ -23,6 +24,25 @@ bool CompositorLeavesTitleBars();
 // shown.
 void AddOwnTitleBar(QWidget& window, const std::vector<WindowCommand>& commands,
                     std::function<void(UINT)> send);
+
+// Fits `window`'s own title bar, if it has one, to the window's font as it is now; returns the
+// room that the bar and the edge take (none without a bar). A window that places its contents by
+// hand places them that much down and right.
+QMargins RefitOwnTitleBar(QWidget& window);
+
+// Puts the title bars' buttons where the desktop's button layout says, in every window.
+void SetTitleBarButtonLayout(const std::string& layout);
+
+// The title-bar buttons of a window with `commands` under the desktop's button `layout` (GNOME's
+// "button-layout", as "close,minimize:" or "appmenu:close"): the buttons at the bar's start and
+// at its end, each side in its reading order. A layout names the buttons that show; where the
+// desktop gives none, all the window's commands stand at the end.
+struct TitleBarButtons {
+    std::vector<UINT> start;
+    std::vector<UINT> end;
+};
+TitleBarButtons ArrangeTitleBarButtons(const std::string& layout,
+                                       const std::vector<WindowCommand>& commands);
 
 // How a title bar's button shows: at rest, under the pointer, or pressed.
 enum class TitleButtonState { Normal, Hovered, Pressed };

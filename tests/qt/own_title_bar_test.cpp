@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QVBoxLayout>
 
 #include "framework/qt/own_title_bar.h"
@@ -49,6 +50,44 @@ TEST(OwnTitleBar, HasAButtonForEachWindowCommandThatSendsIt) {
         }
         EXPECT_EQ(sent, expected);
     }
+}
+
+struct LayoutRow {
+    const char* layout;  // GNOME's button-layout
+    Qt::LayoutDirection reading;
+    QStringList names;  // from the left
+    bool onTheLeft;
+};
+
+TEST(OwnTitleBar, FollowsTheDesktopsButtonLayoutAndReadingDirectionLive) {
+    const LayoutRow rows[] = {
+        {"appmenu:close", Qt::LeftToRight, {"Close"}, false},
+        {"appmenu:minimize,maximize,close", Qt::LeftToRight, {"Minimize", "Close"}, false},
+        {"close,minimize:", Qt::LeftToRight, {"Close", "Minimize"}, true},
+        {"appmenu:minimize,close", Qt::RightToLeft, {"Close", "Minimize"}, true},
+        {"close:", Qt::RightToLeft, {"Close"}, false},
+        {"", Qt::LeftToRight, {"Minimize", "Close"}, false},
+    };
+    QWidget window;
+    window.resize(300, 200);
+    AddOwnTitleBar(window,
+                   WindowCommandsOf(template_style::SysMenu | template_style::MinimizeBox, true),
+                   [](UINT) {});
+    window.show();
+    for (const LayoutRow& row : rows) {
+        QLocale::setDefault(QLocale(row.reading == Qt::RightToLeft ? "he" : "en"));
+        SetTitleBarButtonLayout(row.layout);
+        QList<QAbstractButton*> buttons = TitleButtons(window);
+        std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+        QStringList names;
+        for (QAbstractButton* button : buttons) {
+            names << button->accessibleName();
+            EXPECT_EQ(button->x() < window.width() / 2, row.onTheLeft) << row.layout;
+        }
+        EXPECT_EQ(names, row.names) << row.layout;
+    }
+    QLocale::setDefault(QLocale::c());
+    SetTitleBarButtonLayout("");
 }
 
 TEST(OwnTitleBar, MovesPlacedContentsDownAndGrowsTheWindow) {
