@@ -10,7 +10,7 @@ set -euo pipefail
 
 # Building the program and opening it: the compiler, CMake and Ninja, Qt, and windres with the
 # Windows resource headers (the resources are compiled on every platform).
-run=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev libwayland-dev
+run=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev libwayland-dev libglib2.0-dev
      binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev cpp fonts-dejavu-core)
 # The format check and the linters (eslint comes from npm).
 format=(clang-format-14 shellcheck pyflakes3 black)
@@ -22,11 +22,13 @@ display=(xvfb xauth xdotool xclip x11-utils imagemagick openbox)
 # The unit tests, and the end-to-end ones: the screen-reader bus, three headless Wayland
 # compositors (sway, GNOME's mutter, KDE's KWin) and what drives and photographs them (mutter
 # through D-Bus and PipeWire, KWin through its fake-input protocol), the desktop's platform
-# theme, a German locale.
+# theme, GNOME's settings and the portal that serves them, a German locale.
 unit=("${testing[@]}" "${display[@]}" locales at-spi2-core python3-pyatspi dbus
       sway wtype grim wl-clipboard qt6-wayland qt6ct
       kwin-wayland plasma-wayland-protocols libwayland-bin
       mutter pipewire wireplumber python3-gi gir1.2-glib-2.0 gstreamer1.0-tools
+      libglib2.0-bin dconf-service gsettings-desktop-schemas xdg-desktop-portal
+      xdg-desktop-portal-gnome
       gstreamer1.0-pipewire gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # clang for the fuzzers and the sanitizers' leak checker.
 clang=(clang libclang-rt-dev)

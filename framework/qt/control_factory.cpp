@@ -60,14 +60,9 @@ BuiltControl BuildButton(const DialogControl& control, QWidget* parent) {
 
 BuiltControl BuildEdit(const DialogControl& control, QWidget* parent) {
     auto* edit = new QLineEdit(Text(control), parent);
-    if (control.style & EditReadOnly) {
-        // A box the user cannot type into shows on the window's face, as on Windows; its text
-        // can still be selected and copied.
-        edit->setReadOnly(true);
-        QPalette palette = edit->palette();
-        palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
-        edit->setPalette(palette);
-    }
+    // A box the user cannot type into shows on the window's face (the dialog style draws it so,
+    // in whatever palette comes); its text can still be selected and copied.
+    edit->setReadOnly((control.style & EditReadOnly) != 0);
     if (control.style & EditRight) {
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     } else if (control.style & EditCenter) {
@@ -110,6 +105,21 @@ BuiltControl BuildComboBox(QWidget* parent) {
 
 }  // namespace
 
+void PlaceControl(const DialogControl& control, const BuiltControl& built,
+                  const DialogBaseUnits& units, QPoint offset) {
+    QRect geometry = units.ToPixels(control.x, control.y, control.cx, control.cy);
+    if (built.kind == ControlKind::ComboBox) {
+        // The template's height includes the dropped-down list; closed, the box is as high as
+        // its font needs, and the list shows as many entries as the rest of the height holds.
+        auto* combo = static_cast<QComboBox*>(built.widget);
+        const int closed = combo->sizeHint().height();
+        const int entry = combo->fontMetrics().height() + 2;
+        combo->setMaxVisibleItems(std::max(1, (geometry.height() - closed) / entry));
+        geometry.setHeight(closed);
+    }
+    built.widget->setGeometry(geometry.translated(offset));
+}
+
 BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
                           const DialogBaseUnits& units) {
     BuiltControl built{nullptr, ControlKind::Static};
@@ -122,17 +132,7 @@ BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
     } else {
         built = BuildStatic(control, parent);
     }
-    QRect geometry = units.ToPixels(control.x, control.y, control.cx, control.cy);
-    if (built.kind == ControlKind::ComboBox) {
-        // The template's height includes the dropped-down list; closed, the box is as high as
-        // its font needs, and the list shows as many entries as the rest of the height holds.
-        auto* combo = static_cast<QComboBox*>(built.widget);
-        const int closed = combo->sizeHint().height();
-        const int entry = combo->fontMetrics().height() + 2;
-        combo->setMaxVisibleItems(std::max(1, (geometry.height() - closed) / entry));
-        geometry.setHeight(closed);
-    }
-    built.widget->setGeometry(geometry);
+    PlaceControl(control, built, units);
     built.widget->setProperty(kControlIdProperty, control.id);
     built.widget->setFocusPolicy(control.IsTabStop() ? Qt::StrongFocus : Qt::ClickFocus);
     if (built.kind == ControlKind::Static) {

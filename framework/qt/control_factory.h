@@ -25,3 +25,8 @@ inline constexpr char kControlIdProperty[] = "controlId";
 // Builds the widget for one template control, placed in dialog units of `units`.
 BuiltControl BuildControl(const DialogControl& control, QWidget* parent,
                           const DialogBaseUnits& units);
+
+// Places a built control where the template puts it in dialog units of `units`, moved by
+// `offset` pixels.
+void PlaceControl(const DialogControl& control, const BuiltControl& built,
+                  const DialogBaseUnits& units, QPoint offset = {});

@@ -99,7 +99,9 @@ void DialogStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         return;
     }
     if (element == PE_PanelLineEdit) {
-        painter->fillRect(option->rect, option->palette.brush(QPalette::Base));
+        const bool readOnly = (option->state & State_ReadOnly) != 0;
+        painter->fillRect(option->rect,
+                          option->palette.brush(readOnly ? QPalette::Window : QPalette::Base));
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
         if (frame != nullptr && frame->lineWidth > 0) {
             DrawTextBoxFrame(*option, *painter);

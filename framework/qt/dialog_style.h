@@ -9,6 +9,7 @@
 // - a pressed toggle differs from a released one by at least 3:1: it is drawn in the
 //   palette's highlight where that stands out enough from the button face, and inverted (the
 //   text colour as its face) where it does not;
+// - a read-only text box shows on the window's face, as on Windows;
 // - a text box has an edge that stands out from the window's face by at least 3:1, solid where
 //   the user can type and dashed where the box is read-only, and a focused box a two-pixel
 //   outline that stands out by 3:1 from the face and from the box.

@@ -34,16 +34,16 @@ Qt::WindowFlags FlagsFor(const std::vector<WindowCommand>& commands, bool owned)
 QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate,
                                QWidget* owner)
     : QDialog(owner, FlagsFor(CommandsOf(dialogTemplate), owner != nullptr)),
-      ManagedDialogWindow(dialog, dialogTemplate) {
+      ManagedDialogWindow(dialog, dialogTemplate),
+      template_(dialogTemplate) {
     setWindowTitle(QString::fromStdString(dialogTemplate.caption));
     setFont(TemplateFont(dialogTemplate.pointSize, dialogTemplate.weight, dialogTemplate.italic));
     const DialogBaseUnits units = DialogBaseUnits::Of(font());
     setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
 
-    std::vector<QWidget*> widgets;  // template order
     for (const DialogControl& control : dialogTemplate.controls) {
         const BuiltControl built = BuildControl(control, this, units);
-        widgets.push_back(built.widget);
+        built_.push_back(built);
         if (control.id != -1) {
             controls_.emplace(control.id, built);
         }
@@ -55,6 +55,10 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
         }
     }
     installEventFilter(this);
+    std::vector<QWidget*> widgets;
+    for (const BuiltControl& built : built_) {
+        widgets.push_back(built.widget);
+    }
     NameForScreenReaders(dialogTemplate, widgets);
     const std::vector<WindowCommand> commands = CommandsOf(dialogTemplate);
     for (const WindowCommand& command : commands) {
@@ -63,6 +67,9 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     if (CompositorLeavesTitleBars()) {
         AddOwnTitleBar(*this, commands, [this](UINT id) { SendSysCommand(id); });
     }
+    // The template's font is set on the window, so that the desktop's font reaches it only
+    // through the application's signal.
+    WhenDesktopFontChanges(*this, [this] { FollowDesktopFont(); });
 }
 
 void QtDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate,
@@ -81,6 +88,21 @@ void QtDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate,
                 control.caption ? qobject_cast<QLabel*>(widgets[*control.caption]) : nullptr) {
             label->setBuddy(widget);
         }
+    }
+}
+
+void QtDialogWindow::FollowDesktopFont() {
+    const DialogTemplate& shown = template_;
+    setFont(TemplateFont(shown.pointSize, shown.weight, shown.italic));
+    const DialogBaseUnits units = DialogBaseUnits::Of(font());
+    const QMargins frame = RefitOwnTitleBar(*this);
+    for (std::size_t index = 0; index < built_.size(); ++index) {
+        PlaceControl(shown.controls[index], built_[index], units,
+                     QPoint(frame.left(), frame.top()));
+    }
+    setFixedSize(QSize(units.ToPixelsX(shown.cx), units.ToPixelsY(shown.cy)).grownBy(frame));
+    if (!centredInFrame_) {
+        PlaceOnScreen();
     }
 }
 

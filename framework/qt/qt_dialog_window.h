@@ -71,10 +71,14 @@ private:
     // Applies the accessible names, descriptions and caption relations of the template.
     void NameForScreenReaders(const DialogTemplate& dialogTemplate,
                               const std::vector<QWidget*>& widgets);
+    // Lays the window out again in the desktop's font, grown or shrunk with it.
+    void FollowDesktopFont();
     QPoint CentredFramePosition() const;
     void PlaceOnScreen();
 
+    const DialogTemplate template_;
     std::map<int, BuiltControl> controls_;
+    std::vector<BuiltControl> built_;  // in the template's order
     QMenu windowMenu_;
     bool centredInFrame_ = false;
 };

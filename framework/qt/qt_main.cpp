@@ -10,6 +10,7 @@
 
 #include "framework/core/app.h"
 #include "framework/core/startup.h"
+#include "framework/qt/desktop_look.h"
 #include "framework/qt/qt_window_system.h"
 
 namespace {
@@ -85,6 +86,7 @@ int main(int, char** argv) {
     if (const CWinApp* app = AfxGetApp(); app != nullptr && app->m_pszAppID != nullptr) {
         QGuiApplication::setDesktopFileName(QString::fromUtf8(app->m_pszAppID));
     }
+    FollowDesktopLook();
     QtWindowSystem windowSystem;
     const int status = AfxWinMain(windowSystem);
     // The program keeps nothing that its end would have to save or hand back, and its windows are

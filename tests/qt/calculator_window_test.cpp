@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +56,32 @@ TEST_F(CalculatorWindow, BoxesAreNamedAfterTheirCaptions) {
         EXPECT_EQ(window.Control(IDC_NOTE)->accessibleName(), "Tone");
         EXPECT_EQ(window.Control(IDC_CENT_IN)->accessibleName(), "Cent");
         EXPECT_EQ(window.Control(IDC_OCTAVE)->accessibleName(), "Oct");
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST_F(CalculatorWindow, GrowsWithTheDesktopsTextAndKeepsWhatItShows) {
+    CTuningDlg dialog;
+    Run(dialog, [](QtDialogWindow& window) {
+        QTest::keyClicks(window.Control(IDC_VALUE), "445");
+        const QString typed = Text(window, IDC_VALUE);
+        const QFont desktop = QApplication::font();
+        const QSize before = window.size();
+        const QRect value = window.Control(IDC_VALUE)->geometry();
+        QFont large = desktop;
+        large.setPointSizeF(desktop.pointSizeF() * 1.5);
+        QApplication::setFont(large);
+        EXPECT_GE(window.width(), before.width() * 1.3);
+        EXPECT_GE(window.height(), before.height() * 1.3);
+        EXPECT_GE(window.Control(IDC_VALUE)->width(), value.width() * 1.3);
+        for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(window.rect().contains(control->geometry()))
+                << control->metaObject()->className() << " outside the grown window";
+        }
+        EXPECT_EQ(Text(window, IDC_VALUE), typed);
+        QApplication::setFont(desktop);
+        EXPECT_EQ(window.size(), before);
+        EXPECT_EQ(window.Control(IDC_VALUE)->geometry(), value);
         QTest::keyClick(&window, Qt::Key_Escape);
     });
 }

@@ -28,6 +28,9 @@ chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime HOME=$runtime XDG_CONFIG_HOME=$runtime/config LANG=C.UTF-8
 export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=vardolin-test QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset DISPLAY
+# What the bus starts on demand (the settings portal, GSettings' dconf) runs in the test's folders.
+dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_SESSION_TYPE \
+    WAYLAND_DISPLAY LANG ${XDG_CURRENT_DESKTOP:+XDG_CURRENT_DESKTOP}
 
 started=()
 # Ends what the test started; what does not end within 5 s of being asked is killed, so that
@@ -40,6 +43,8 @@ cleanup() {
         ends_within 5 "$process" || kill -9 "$process" 2>/dev/null || true
         wait "$process" 2>/dev/null || true
     done
+    # The bus may have started the document portal, which mounts its folder in the runtime folder.
+    fusermount -u -z "$runtime/doc" 2>/dev/null || true
     rm -rf "$runtime"
 }
 trap cleanup EXIT

@@ -3,13 +3,13 @@
 # person would, with keys and clicks through mutter's remote-desktop interface
 # (gnome_remote.py) and the windows read as assistive technology reads them (atspi_windows.py):
 # - the user scenario (tests/support/user_scenario.txt);
-# - the title bars that the program draws there: the calculator's has Minimize and Close and no
-#   Maximize, the About box's and the notice's Close alone;
+# - the title bars that the program draws there: Close alone, as GNOME's layout shows by default;
 # - the About box opens over the calculator, with the calculator in the middle and in a corner;
 # - after a click on the calculator while a modal box is open over it, Escape and the
 #   compositor's Alt+F4 still close the About box alone, and Return and the keypad's Enter the
 #   notice;
 # - the window menu's Minimize minimizes, and nothing asks for activation afterwards;
+# - GNOME's button layout, dark style, high contrast and Large Text, changed while it runs;
 # - the title bar's Close ends the program with status 0.
 # Everything runs on a session bus, a runtime folder and a monitor of the test's own.
 # Usage: gnome_test.sh path/to/vardolin [picture.png]
@@ -18,7 +18,8 @@ program=$(realpath "$1")
 picture=${2:+$(realpath "$2")}
 here=$(cd "$(dirname "$0")" && pwd)
 
-tools=(mutter pipewire wireplumber gst-launch-1.0 convert)
+tools=(mutter pipewire wireplumber gst-launch-1.0 convert gsettings gdbus /usr/libexec/xdg-desktop-portal)
+export XDG_CURRENT_DESKTOP=GNOME
 # shellcheck source=compositor_session.sh
 source "$here/compositor_session.sh"
 
@@ -44,11 +45,13 @@ remote() {
     [ "$answer" = ok ] || fail "remote-desktop '$*': $answer"
 }
 
-# The program's windows on the monitor: the box around what has the light window face, as
-# WIDTHxHEIGHT+LEFT+TOP.
+# The program's windows on the monitor: the box around what has the window face (the light
+# palette's, or FACE), as WIDTHxHEIGHT+LEFT+TOP.
 windows_box() {
+    local face=${1:-rgb(239,239,239)} other=black
+    [ "$face" = "rgb(0,0,0)" ] && other=white
     remote picture "$runtime/screen.png" >&2
-    convert "$runtime/screen.png" -fuzz 6% -fill black +opaque "rgb(239,239,239)" -trim \
+    convert "$runtime/screen.png" -fuzz 6% -fill "$other" +opaque "$face" -trim \
         -format '%wx%h%O' info: 2>/dev/null
 }
 
@@ -92,10 +95,10 @@ scenario_picture() {
 start
 run_user_scenario || fail "the user scenario on GNOME"
 
-# The title bars: the buttons each window has, and no others.
+# The title bars: the buttons that GNOME's layout shows (Close alone by default), and no others.
 start
 calculator=$(drawn_box) || fail "the calculator was not drawn"
-[ "$(title_bar_buttons Vardolin)" = "Close Minimize " ] ||
+[ "$(title_bar_buttons Vardolin)" = "Close " ] ||
     fail "the calculator's title bar has '$(ask buttons Vardolin)'"
 
 # The About box opens over the calculator wherever the calculator is: dragged by its title bar
@@ -151,8 +154,8 @@ for closing in "About box:Escape" "About box:Alt+F4" notice:Return notice:KP_Ent
         remote type x
         remote key Return
         wait_for 10 scenario_notice_open || fail "no notice"
-        # The calculator's Minimize and Close, and the notice's Close.
-        [ "$(title_bar_buttons Vardolin)" = "Close Minimize Close " ] ||
+        # The calculator's Close, and the notice's.
+        [ "$(title_bar_buttons Vardolin)" = "Close Close " ] ||
             fail "the title bars of the calculator and the notice have '$(title_bar_buttons Vardolin)'"
         closed() { [ "$(scenario_window_count Vardolin)" -eq 1 ]; }
     else
@@ -191,6 +194,56 @@ else
 fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
+
+# GNOME's settings, changed while the program runs: the title bar's buttons, the dark style, high
+# contrast, and Large Text. SOURCE names where the program reads them.
+follows_gnome_settings() {
+    local source=$1 width
+    start
+    IFS='x+' read -r width _ <<<"$(drawn_box)"
+    gsettings set org.gnome.desktop.wm.preferences button-layout "close,minimize:"
+    minimize_too() { [ "$(title_bar_buttons Vardolin)" = "Close Minimize " ]; }
+    wait_for 10 minimize_too ||
+        fail "$source: the button layout close,minimize: gave '$(ask buttons Vardolin)'"
+    gsettings reset org.gnome.desktop.wm.preferences button-layout
+    # Each change: the schema's last word, the key, the value, and the calculator's face then.
+    while read -r schema key value face; do
+        gsettings set "org.gnome.desktop.$schema" "$key" "$value"
+        drawn_in_face() {
+            local now
+            IFS='x' read -r now _ <<<"$(windows_box "$face")"
+            [ "$now" = "$width" ]
+        }
+        wait_for 10 drawn_in_face || fail "$source: after $key $value the face is not $face"
+    done <<'CHANGES'
+interface color-scheme prefer-dark rgb(46,46,46)
+interface color-scheme default rgb(239,239,239)
+a11y.interface high-contrast true rgb(255,255,255)
+interface color-scheme prefer-dark rgb(0,0,0)
+CHANGES
+    gsettings reset org.gnome.desktop.a11y.interface high-contrast
+    gsettings reset org.gnome.desktop.interface color-scheme
+    gsettings set org.gnome.desktop.interface text-scaling-factor 1.25
+    grown() {
+        local now
+        IFS='x+' read -r now _ <<<"$(windows_box)"
+        [ "${now:-0}" -ge $((width * 6 / 5)) ]
+    }
+    if wait_for 10 grown; then
+        echo "$source: Large Text: the calculator $width wide at 1.0, $(windows_box) at 1.25"
+    else
+        fail "$source: with Large Text the calculator stayed $(windows_box)"
+    fi
+    gsettings reset org.gnome.desktop.interface text-scaling-factor
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+follows_gnome_settings GSettings
+# The settings portal, started as a GNOME session starts it.
+gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /org/freedesktop/portal/desktop \
+    --method org.freedesktop.portal.Settings.Read org.gnome.desktop.interface color-scheme >/dev/null ||
+    fail "no settings portal"
+follows_gnome_settings "the settings portal"
 
 # The title bar's Close ends the program.
 start

@@ -6,13 +6,17 @@
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <algorithm>
 #include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "calculator/tuning_dlg.h"
 #include "framework/qt/contrast.h"
+#include "framework/qt/desktop_look.h"
 #include "framework/qt/own_title_bar.h"
 #include "res/resource.h"
 #include "tests/qt/qt_harness.h"
@@ -54,45 +58,38 @@ Shown Measure(QWidget* control) {
     return {ground, best};
 }
 
-QPalette DarkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    dark.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x33));
-    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
-    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::Light, QColor(0x55, 0x55, 0x55));
-    dark.setColor(QPalette::Midlight, QColor(0x48, 0x48, 0x48));
-    dark.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x30));
-    dark.setColor(QPalette::Dark, QColor(0x20, 0x20, 0x20));
-    dark.setColor(QPalette::Shadow, Qt::black);
-    return dark;
-}
-
+// A palette the tests draw in: the desktop's as it is set, or the one the program chooses for
+// GNOME's settings.
 struct PaletteCase {
     const char* name;
-    bool dark;
+    std::optional<DesktopSettings> followed;
 };
 
 void PrintTo(const PaletteCase& row, std::ostream* out) {
     *out << row.name;
 }
 
-class Look : public QtDialogTest, public ::testing::WithParamInterface<PaletteCase> {
+const PaletteCase kAsSet{"AsSet", std::nullopt};
+const PaletteCase kDark{"Dark", DesktopSettings{.dark = true, .buttonLayout = {}}};
+const PaletteCase kHighContrast{"HighContrast",
+                                DesktopSettings{.highContrast = true, .buttonLayout = {}}};
+const PaletteCase kHighContrastInverse{
+    "HighContrastInverse", DesktopSettings{.dark = true, .highContrast = true, .buttonLayout = {}}};
+
+class InPalette : public QtDialogTest, public ::testing::WithParamInterface<PaletteCase> {
 protected:
     void SetUp() override {
-        if (GetParam().dark) {
-            QApplication::setPalette(DarkPalette());
+        if (GetParam().followed) {
+            QApplication::setPalette(PaletteFor(*GetParam().followed, saved));
         }
     }
     void TearDown() override { QApplication::setPalette(saved); }
 
     const QPalette saved = QApplication::palette();
 };
+
+class Look : public InPalette {};
+class DesktopPalette : public InPalette {};
 
 TEST_P(Look, EveryStateReadsAtAGlance) {
     CTuningDlg dialog;
@@ -201,9 +198,7 @@ int ChangedStandingOut(const QImage& before, const QImage& after, QRgb ground) {
     }));
 }
 
-class DesktopPalette : public QtDialogTest {};
-
-TEST_F(DesktopPalette, BoxesHaveEdgesAndReadOnlyOnesLookDifferent) {
+TEST_P(DesktopPalette, BoxesHaveEdgesAndReadOnlyOnesLookDifferent) {
     CTuningDlg dialog;
     Run(dialog, [](QtDialogWindow& window) {
         QTest::keyClicks(window.Control(IDC_VALUE), "445");
@@ -228,7 +223,7 @@ TEST_F(DesktopPalette, BoxesHaveEdgesAndReadOnlyOnesLookDifferent) {
     });
 }
 
-TEST_F(DesktopPalette, TheFocusOutlineStandsOutFromFaceAndBox) {
+TEST_P(DesktopPalette, TheFocusOutlineStandsOutFromFaceAndBox) {
     CTuningDlg dialog;
     Run(dialog, [](QtDialogWindow& window) {
         const QRgb face = window.palette().color(QPalette::Window).rgb();
@@ -259,7 +254,7 @@ TEST_F(DesktopPalette, TheFocusOutlineStandsOutFromFaceAndBox) {
     });
 }
 
-TEST_F(DesktopPalette, AFocusedPushButtonTakesTheDefaultFrameUntilTheFocusLeaves) {
+TEST_P(DesktopPalette, AFocusedPushButtonTakesTheDefaultFrameUntilTheFocusLeaves) {
     CTuningDlg dialog;
     Run(dialog, [](QtDialogWindow& window) {
         auto* upper = qobject_cast<QPushButton*>(window.Control(IDOK));
@@ -278,7 +273,7 @@ TEST_F(DesktopPalette, AFocusedPushButtonTakesTheDefaultFrameUntilTheFocusLeaves
     });
 }
 
-TEST_F(DesktopPalette, TheTitleBarsGlyphsAndTitleStandOutInEveryState) {
+TEST_P(DesktopPalette, TheTitleBarsGlyphsAndTitleStandOutInEveryState) {
     const QPalette palette = QApplication::palette();
     const QColor bar = palette.color(QPalette::Window);
     for (const bool active : {true, false}) {
@@ -297,8 +292,39 @@ TEST_F(DesktopPalette, TheTitleBarsGlyphsAndTitleStandOutInEveryState) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Palettes, Look,
-                         ::testing::Values(PaletteCase{"Light", false}, PaletteCase{"Dark", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+TEST_F(QtDialogTest, AnOpenWindowTakesTheDesktopsNewPaletteWhole) {
+    const QPalette saved = QApplication::palette();
+    CTuningDlg dialog;
+    Run(dialog, [&saved](QtDialogWindow& window) {
+        const DesktopSettings inverse{.dark = true, .highContrast = true, .buttonLayout = {}};
+        QApplication::setPalette(PaletteFor(inverse, saved));
+        QApplication::processEvents();
+        const QPalette now = window.palette();
+        // The boxes' grounds: the box's own where the user types, the window's face elsewhere.
+        for (const auto& [id, role] :
+             {std::pair{IDC_VALUE, QPalette::Base}, std::pair{IDC_CENT, QPalette::Window}}) {
+            const Shown shown = Measure(window.Control(id));
+            EXPECT_EQ(shown.ground, now.color(role).rgb()) << "box " << id;
+            EXPECT_GE(shown.textContrast, 4.5) << "box " << id;
+        }
+        QApplication::setPalette(saved);
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+}
+
+TEST(DesktopTheme, APaletteChosenInQt6ctWinsOverTheDesktopsSettings) {
+    const QString configuration = qEnvironmentVariable("XDG_CONFIG_HOME") + "/qt6ct/qt6ct.conf";
+    const bool chosen =
+        qgetenv("QT_QPA_PLATFORMTHEME") == "qt6ct" &&
+        QSettings(configuration, QSettings::IniFormat).value("Appearance/custom_palette").toBool();
+    EXPECT_EQ(PlatformThemeSetsPalette(), chosen);
+}
+
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Palettes, Look, ::testing::Values(kAsSet, kDark), kCaseName);
+// ctest runs AsSet in the palettes a desktop sets through its platform theme.
+INSTANTIATE_TEST_SUITE_P(Desktop, DesktopPalette,
+                         ::testing::Values(kAsSet, kDark, kHighContrast, kHighContrastInverse),
+                         kCaseName);
 
 }  // namespace
