@@ -90,6 +90,33 @@ TEST(OwnTitleBar, FollowsTheDesktopsButtonLayoutAndReadingDirectionLive) {
     SetTitleBarButtonLayout("");
 }
 
+// ctest runs this again at scales 1.5 and 2.
+TEST(OwnTitleBar, TheEdgeIsOneScreenPixelOfTheTextColourAtAnyScale) {
+    QWidget window;
+    window.setFixedSize(201, 101);
+    AddOwnTitleBar(window, WindowCommandsOf(template_style::SysMenu, true), [](UINT) {});
+    window.show();
+    const QImage picture = window.grab().toImage();
+    const QRgb edge = window.palette().color(QPalette::WindowText).rgb();
+    const QRgb face = window.palette().color(QPalette::Window).rgb();
+    const int right = picture.width() - 1;
+    const int bottom = picture.height() - 1;
+    const int middle = picture.height() * 2 / 3;
+    const int centre = picture.width() / 2;
+    const struct {
+        const char* side;
+        QPoint edge, inside;
+    } sides[] = {{"left", {0, middle}, {1, middle}},
+                 {"right", {right, middle}, {right - 1, middle}},
+                 {"bottom", {centre, bottom}, {centre, bottom - 1}}};
+    for (const auto& side : sides) {
+        EXPECT_EQ(picture.pixel(side.edge), edge)
+            << side.side << " at " << window.devicePixelRatio();
+        EXPECT_EQ(picture.pixel(side.inside), face)
+            << side.side << " at " << window.devicePixelRatio();
+    }
+}
+
 TEST(OwnTitleBar, MovesPlacedContentsDownAndGrowsTheWindow) {
     QWidget window;
     window.setFixedSize(200, 100);
