@@ -24,3 +24,20 @@ std::vector<WindowCommand> WindowCommandsOf(std::uint32_t style, bool canMinimiz
 
 // The style of the notice, which is a message box: a system menu and no minimize box.
 inline constexpr std::uint32_t kNoticeStyle = template_style::SysMenu;
+
+// What a key does in an open window menu that the window system draws itself (the page's): the
+// arrows move the highlight through the items and wrap, Home and End move it to the first and
+// the last item, Enter and Space choose the highlighted item, Escape closes the menu. Any other
+// key closes the menu and goes on to the window. Modifiers do not change what a key does.
+enum class MenuKey { Down, Up, Home, End, Enter, Space, Escape };
+enum class MenuAnswer { Next, Previous, First, Last, Choose, Close };
+struct MenuKeyAnswer {
+    MenuKey key;
+    MenuAnswer answer;
+};
+inline constexpr MenuKeyAnswer kOpenMenuKeys[] = {
+    {MenuKey::Down, MenuAnswer::Next},    {MenuKey::Up, MenuAnswer::Previous},
+    {MenuKey::Home, MenuAnswer::First},   {MenuKey::End, MenuAnswer::Last},
+    {MenuKey::Enter, MenuAnswer::Choose}, {MenuKey::Space, MenuAnswer::Choose},
+    {MenuKey::Escape, MenuAnswer::Close},
+};

@@ -118,6 +118,7 @@ void WebDialogWindow::SetIcon(HICON icon, WPARAM size) {
 
 void WebDialogWindow::BuildWindowMenu() {
     menu_ = Script().call<val>("createMenu", root_);
+    PublishMenuKeys(menu_);
     for (const WindowCommand& command : Commands()) {
         AppendSystemMenu(MF_STRING, command.id, command.text);
     }

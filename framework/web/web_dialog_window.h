@@ -103,6 +103,8 @@ private:
     // Keys (web_dialog_keyboard.cpp).
     void PublishKeysTaken();
     void PressKey(const emscripten::val& event);
+    // What the keys do in the window menu while it is open.
+    static void PublishMenuKeys(const emscripten::val& menu);
     // The notice takes the keys of a message box, and they do there what they do in one.
     static void PublishNoticeKeys(const emscripten::val& notice);
     static DialogManager::MessageBoxAnswer NoticeAnswer(const emscripten::val& event);

@@ -58,26 +58,27 @@ export function closeMenuElement(menu) {
   windows.list.filter((win) => win.menu === menu).forEach(closeMenu);
 }
 
-// The keys of an open window menu: arrows, Home and End move, Enter and Space choose,
-// Escape closes it. Any other key closes it first and then goes to the window. True when the
-// menu took the key.
+// The keys of an open window menu, as the program published them on it ("ArrowDown=next"):
+// they move the highlight, choose the item or close the menu. Any other key closes it first and
+// then goes to the window. True when the menu took the key.
 export function menuKey(win, e) {
+  const answers = new Map(win.menu.dataset.menuKeys.split('\t').map((entry) => entry.split('=')));
   const items = menuItems(win.menu);
   const at = items.indexOf(document.activeElement);
   let next;
-  switch (e.key) {
-    case 'ArrowDown': next = (at + 1) % items.length; break;
-    case 'ArrowUp': next = (at + items.length - 1) % items.length; break;
-    case 'Home': next = 0; break;
-    case 'End': next = items.length - 1; break;
-    case 'Enter': case ' ':
+  switch (answers.get(e.key)) {
+    case 'next': next = (at + 1) % items.length; break;
+    case 'previous': next = (at + items.length - 1) % items.length; break;
+    case 'first': next = 0; break;
+    case 'last': next = items.length - 1; break;
+    case 'choose':
       // The item is chosen here rather than by the browser's own activation of a focused
       // button, which Firefox gives only to a window with the system's focus.
       if (at < 0) return false;
       e.preventDefault();
       items[at].click();
       return true;
-    case 'Escape': e.preventDefault(); closeMenu(win); return true;
+    case 'close': e.preventDefault(); closeMenu(win); return true;
     default: closeMenu(win); return false;
   }
   e.preventDefault();
