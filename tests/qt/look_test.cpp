@@ -17,7 +17,7 @@
 #include "calculator/tuning_dlg.h"
 #include "framework/qt/contrast.h"
 #include "framework/qt/desktop_look.h"
-#include "framework/qt/own_title_bar.h"
+#include "framework/qt/title_bar_rules.h"
 #include "res/resource.h"
 #include "tests/qt/qt_harness.h"
 
