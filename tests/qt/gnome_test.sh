@@ -5,9 +5,9 @@
 # - the user scenario (tests/support/user_scenario.txt);
 # - the title bars that the program draws there: Close alone, as GNOME's layout shows by default;
 # - the About box opens over the calculator, with the calculator in the middle and in a corner;
-# - after a click on the calculator while a modal box is open over it, Escape and the
-#   compositor's Alt+F4 still close the About box alone, and Return and the keypad's Enter the
-#   notice;
+# - after a click on the calculator while a modal box is open over it, the compositor's Alt+F4
+#   and the keypad's Enter still close either box alone, as do Escape the About box and Return
+#   the notice;
 # - the window menu's Minimize minimizes, and nothing asks for activation afterwards;
 # - GNOME's button layout, dark style, high contrast and Large Text, changed while it runs;
 # - the title bar's Close ends the program with status 0.
@@ -55,15 +55,17 @@ windows_box() {
         -format '%wx%h%O' info: 2>/dev/null
 }
 
-# Prints the box of the program's windows once they are drawn, and fails after 10 seconds.
+# Prints the box of the program's windows once they are drawn and still (GNOME scales a window
+# in as it opens), and fails after 10 seconds.
 drawn_box() {
-    local box
+    local box previous=""
     for _ in $(seq 20); do
         box=$(windows_box)
-        if [ -n "$box" ] && [ "${box%%x*}" -ge 100 ]; then
+        if [ -n "$box" ] && [ "${box%%x*}" -ge 100 ] && [ "$box" = "$previous" ]; then
             echo "$box"
             return 0
         fi
+        previous=$box
         sleep 0.5
     done
     return 1
@@ -145,7 +147,8 @@ title_x=$((left + width / 3))
 title_y=$((top + 12))
 # Every key that closes a box reaches it from there, the compositor's close request (Alt+F4)
 # included, and the calculator stays.
-for closing in "About box:Escape" "About box:Alt+F4" notice:Return notice:KP_Enter; do
+for closing in "About box:Escape" "About box:Alt+F4" "About box:KP_Enter" notice:Return \
+    notice:KP_Enter notice:Alt+F4; do
     box=${closing%%:*}
     closing_key=${closing#*:}
     if [ "$box" = notice ]; then
