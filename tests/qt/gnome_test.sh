@@ -80,8 +80,7 @@ scenario_key() {
 }
 scenario_type() { remote type "$1"; }
 scenario_menu_about() {
-    remote key Shift+F10
-    sleep 0.4
+    opens_menu remote key Shift+F10
     remote key Up Return
 }
 scenario_picture() {
@@ -181,8 +180,7 @@ ended "the boxes with the keyboard on the calculator"
 
 # The window menu's Minimize: the window goes, and stays gone.
 start
-remote key Shift+F10
-sleep 0.4
+opens_menu remote key Shift+F10
 remote key Down Return
 minimized() { grep -q 'set_minimized()' "$runtime/wayland.log"; }
 gone() { local box; box=$(windows_box); [ "${box%%x*}" -lt 50 ]; }

@@ -36,8 +36,7 @@ scenario_key() {
 }
 scenario_type() { "$fake_input" type "$1" || fail "KWin took no text"; }
 scenario_menu_about() {
-    keys Shift+F10
-    sleep 0.4
+    opens_menu keys Shift+F10
     keys Up Return
 }
 scenario_picture() { :; }
@@ -52,8 +51,7 @@ keys Alt+F4
 ended "Alt+F4"
 
 start
-keys Shift+F10
-sleep 0.4
+opens_menu keys Shift+F10
 keys Down Down Return
 ended "the window menu's Close"
 
