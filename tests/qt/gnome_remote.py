@@ -121,7 +121,6 @@ class Session:
             self.keysym(keysym, True)
         for keysym in reversed(keysyms):
             self.keysym(keysym, False)
-        time.sleep(0.05)
 
     def type(self, text):
         for character in text:
@@ -138,7 +137,6 @@ class Session:
 
     def click(self, x, y):
         self.move(x, y)
-        time.sleep(0.1)
         self.button(True)
         self.button(False)
 
