@@ -67,8 +67,8 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemp
     if (CompositorLeavesTitleBars()) {
         AddOwnTitleBar(*this, commands, [this](UINT id) { SendSysCommand(id); });
     }
-    // The template's font is set on the window, so that the desktop's font reaches it only
-    // through the application's signal.
+    // The template's font is set on the window, so that a new desktop font reaches it only
+    // through the application's font-change event.
     WhenDesktopFontChanges(*this, [this] { FollowDesktopFont(); });
 }
 
