@@ -92,15 +92,15 @@ void QtDialogWindow::NameForScreenReaders(const DialogTemplate& dialogTemplate,
 }
 
 void QtDialogWindow::FollowDesktopFont() {
-    const DialogTemplate& shown = template_;
-    setFont(TemplateFont(shown.pointSize, shown.weight, shown.italic));
+    setFont(TemplateFont(template_.pointSize, template_.weight, template_.italic));
     const DialogBaseUnits units = DialogBaseUnits::Of(font());
     const QMargins frame = RefitOwnTitleBar(*this);
     for (std::size_t index = 0; index < built_.size(); ++index) {
-        PlaceControl(shown.controls[index], built_[index], units,
+        PlaceControl(template_.controls[index], built_[index], units,
                      QPoint(frame.left(), frame.top()));
     }
-    setFixedSize(QSize(units.ToPixelsX(shown.cx), units.ToPixelsY(shown.cy)).grownBy(frame));
+    setFixedSize(
+        QSize(units.ToPixelsX(template_.cx), units.ToPixelsY(template_.cy)).grownBy(frame));
     if (!centredInFrame_) {
         PlaceOnScreen();
     }

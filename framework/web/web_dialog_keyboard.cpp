@@ -73,21 +73,17 @@ void WebDialogWindow::PublishKeysTaken() {
 }
 
 void WebDialogWindow::PublishMenuKeys(const val& menu) {
-    // The browser's names of the keys, and the page's of what they do.
-    constexpr std::pair<MenuKey, std::string_view> kKeyNames[] = {
-        {MenuKey::Down, "ArrowDown"}, {MenuKey::Up, "ArrowUp"},  {MenuKey::Home, "Home"},
-        {MenuKey::End, "End"},        {MenuKey::Enter, "Enter"}, {MenuKey::Space, " "},
-        {MenuKey::Escape, "Escape"}};
+    // The browser's names of the keys and the page's names of what they do, in the order of
+    // MenuKey and MenuAnswer.
+    constexpr std::string_view kKeyNames[] = {"ArrowDown", "ArrowUp", "Home",  "End",
+                                              "Enter",     " ",       "Escape"};
     constexpr std::string_view kAnswerNames[] = {"next", "previous", "first",
                                                  "last", "choose",   "close"};
     std::string text;
     for (const MenuKeyAnswer& entry : kOpenMenuKeys) {
-        for (const auto& [key, name] : kKeyNames) {
-            if (key == entry.key) {
-                text += std::string(text.empty() ? "" : "\t") + std::string(name) + "=" +
-                        std::string(kAnswerNames[static_cast<int>(entry.answer)]);
-            }
-        }
+        text += std::string(text.empty() ? "" : "\t") +
+                std::string(kKeyNames[static_cast<int>(entry.key)]) + "=" +
+                std::string(kAnswerNames[static_cast<int>(entry.answer)]);
     }
     menu["dataset"].set("menuKeys", text);
 }
