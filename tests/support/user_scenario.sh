@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Sourced by the desktop end-to-end tests: runs the user scenario (user_scenario.txt beside this
-# file) on the driver's primitives, which the sourcing script defines:
+# file) through user_scenario.py, which reads it and waits on every check, and answers its
+# requests with the driver's primitives, which the sourcing script defines:
 #   scenario_key KEY            presses one key, by its name in the scenario
 #   scenario_type TEXT          types TEXT
 #   scenario_menu_about         chooses "About Vardolin..." in the window menu
@@ -10,8 +11,8 @@
 #   scenario_focused_text       prints the text of the focused box
 #   scenario_notice_open        succeeds while the notice is open
 #   scenario_ended              succeeds once the program has ended with status 0
-# Every check waits for its state, 10 seconds at the most. Failures are told on the standard
-# output, and run_user_scenario fails if there were any.
+# A primitive that fails on its own calls scenario_fail. Failures are told on the standard output
+# and the standard error, and run_user_scenario fails if there were any.
 
 scenario_failures=0
 
@@ -32,59 +33,38 @@ scenario_fail() {
 }
 
 scenario_is_active() { [ "$(scenario_active_title)" = "$1" ]; }
-scenario_counts() { [ "$(scenario_window_count "$2")" -eq "$1" ]; }
 scenario_shows() { [ "$(scenario_focused_text)" = "$1" ]; }
 
-# The text of a step's argument: without the quotes around it, if it has them.
-scenario_text() {
-    local text=$1
-    if [[ "$text" == \"*\" ]]; then
-        text=${text#\"}
-        text=${text%\"}
-    fi
-    printf '%s' "$text"
+# Answers one request of user_scenario.py on the standard output, in one line.
+scenario_answer() {
+    local request=$1 argument=$2 answer=""
+    case "$request" in
+        key) scenario_key "$argument" >&2 ;;
+        type) scenario_type "$argument" >&2 ;;
+        menu) scenario_menu_about >&2 ;;
+        picture) scenario_picture >&2 ;;
+        title) answer=$(scenario_active_title) ;;
+        count) answer=$(scenario_window_count "$argument") ;;
+        focused) answer=$(scenario_focused_text) ;;
+        notice) scenario_notice_open >&2 && answer=yes ;;
+        ended) scenario_ended >&2 && answer=yes ;;
+    esac
+    printf '%s\n' "${answer//$'\n'/ }"
 }
 
 run_user_scenario() {
-    local file step rest text
-    file="$(dirname "${BASH_SOURCE[0]}")/user_scenario.txt"
-    while IFS= read -r line || [ -n "$line" ]; do
-        [[ -z "$line" || "$line" == \#* ]] && continue
-        step=${line%% *}
-        rest=${line#* }
-        case "$step" in
-            key)
-                for key in $rest; do
-                    scenario_key "$key"
-                done
-                ;;
-            type) scenario_type "$rest" ;;
-            menu) scenario_menu_about ;;
-            picture) scenario_picture ;;
-            expect)
-                local check=${rest%% *} what=${rest#* }
-                case "$check" in
-                    window)
-                        wait_for 10 scenario_is_active "$what" ||
-                            scenario_fail "'$what' is not the active window ('$(scenario_active_title)')"
-                        ;;
-                    windows)
-                        wait_for 10 scenario_counts "${what%% *}" "${what#* }" ||
-                            scenario_fail "not ${what%% *} windows '${what#* }'"
-                        ;;
-                    focused)
-                        text=$(scenario_text "$what")
-                        wait_for 10 scenario_shows "$text" ||
-                            scenario_fail "the focused box shows '$(scenario_focused_text)', not '$text'"
-                        ;;
-                    notice) wait_for 10 scenario_notice_open || scenario_fail "no notice" ;;
-                    ended) scenario_ended || scenario_fail "the program did not end with status 0" ;;
-                    *) scenario_fail "no check '$check'" ;;
-                esac
-                ;;
-            *) scenario_fail "no step '$step'" ;;
-        esac
-    done <"$file"
-    echo "user scenario: $scenario_failures failures"
+    local pipes runner requests answers request argument
+    pipes=$(mktemp -d)
+    mkfifo "$pipes/requests" "$pipes/answers"
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/user_scenario.py" \
+        <"$pipes/answers" >"$pipes/requests" &
+    runner=$!
+    exec {answers}>"$pipes/answers" {requests}<"$pipes/requests"
+    while IFS=$'\t' read -r request argument <&"$requests"; do
+        scenario_answer "$request" "$argument" >&"$answers"
+    done
+    exec {answers}>&- {requests}<&-
+    rm -rf "$pipes"
+    wait "$runner" || scenario_fail "the user scenario"
     [ "$scenario_failures" -eq 0 ]
 }

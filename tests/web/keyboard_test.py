@@ -7,45 +7,25 @@ never on the body, and an idle page that runs no timer.
 
 Usage: keyboard_test.py PAGE_FOLDER"""
 import random
-import shlex
 import sys
 import time
-from pathlib import Path
 
 from local_browser import url_of
-from page import CENT, COUNT_TIMERS, IDOK, KEYS, REF, TONE, VAL, check, run_in_browser
+from page import (
+    CENT,
+    COUNT_TIMERS,
+    IDOK,
+    KEYS,
+    REF,
+    TONE,
+    VAL,
+    check,
+    run_in_browser,
+)
+from calculator import CONTROLS, keyboard_cases  # found through page's path
 from selenium.common.exceptions import ElementNotInteractableException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-
-CASES = Path(__file__).resolve().parent.parent / "support" / "keyboard_cases.txt"
-CONTROLS = {
-    "Calc": 1,
-    "Ref": 1000,
-    "Val": 1001,
-    "Tone": 1002,
-    "Cent": 1003,
-    "Roland": 1004,
-    "Yamaha": 1005,
-    "Note": 1006,
-    "CentIn": 1007,
-    "CalcFreq": 1008,
-    "Octave": 1009,
-}
-
-
-# Counts the timers the page starts once it is ready; an idle page should start none.
-def read_cases():
-    cases = []
-    for number, line in enumerate(CASES.read_text().splitlines(), 1):
-        words = shlex.split(line, comments=True)
-        if not words:
-            continue
-        if words[0] == "case":
-            cases.append((words[1], []))
-        else:
-            cases[-1][1].append((number, words))
-    return cases
 
 
 class WebKeyboard:
@@ -108,7 +88,7 @@ class WebKeyboard:
 
 def run_cases(page, url):
     driver = WebKeyboard(page)
-    for name, steps in read_cases():
+    for name, steps in keyboard_cases():
         page.open(url)
         failed = [number for number, words in steps if not driver.run_step(words)]
         check(

@@ -3,17 +3,19 @@ controls, keys and boxes, and a test's run in a browser of its own."""
 import os
 import sys
 import tempfile
+from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
+
+import user_scenario  # noqa: E402
+from calculator import TAB_ORDER  # noqa: E402
 from local_browser import browser, serve
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
-from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-IDOK, REF, VAL, TONE, CENT = 1, 1000, 1001, 1002, 1003
-ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE = 1004, 1005, 1006, 1007, 1008, 1009
-TAB_ORDER = [IDOK, REF, VAL, TONE, CENT, ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE]
+IDOK, REF, VAL, TONE, CENT, ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE = TAB_ORDER
 
 failures = []
 
@@ -181,74 +183,48 @@ class Page:
         )
 
 
-USER_SCENARIO = os.path.join(
-    os.path.dirname(os.path.abspath(__file__)), "..", "support", "user_scenario.txt"
-)
+class ScenarioDriver:
+    """The user scenario's driver in the browser: keys through WebDriver, the windows and boxes
+    read from the page."""
 
+    def __init__(self, page, picture):
+        self.page, self.picture_file = page, picture
 
-def scenario_text(text):
-    """A step's text without the quotes around it, if it has them."""
-    return text[1:-1] if len(text) >= 2 and text[0] == text[-1] == '"' else text
+    def key(self, name):
+        self.page.press(name)
+
+    def type(self, text):
+        self.page.keys(text)
+
+    def menu_about(self):
+        self.page.press("Shift+F10")
+        self.page.keys(Keys.ARROW_UP, Keys.ENTER)
+
+    def picture(self):
+        if self.picture_file:
+            self.page.driver.save_screenshot(self.picture_file)
+
+    def active_title(self):
+        return (self.page.dialogs() or [None])[-1]
+
+    def window_count(self, title):
+        return self.page.dialogs().count(title)
+
+    def focused_text(self):
+        return self.page.script("return document.activeElement.value")
+
+    def notice_open(self):
+        return "Please enter a number." in (self.page.notice() or "")
+
+    def ended(self):
+        return user_scenario.wait_until(
+            lambda: self.page.script("return document.body.dataset.state") == "ended"
+        )
 
 
 def run_user_scenario(page, picture=None):
-    """Runs the user scenario that the desktop drivers run too, in the browser: keys through
-    WebDriver, every check waiting for its state."""
-
-    def expect(condition, what):
-        try:
-            WebDriverWait(page.driver, 10, poll_frequency=0.05).until(lambda d: condition())
-            check(True, what)
-        except TimeoutException:
-            check(False, what)
-
-    with open(USER_SCENARIO, encoding="utf-8") as steps:
-        for line in steps:
-            line = line.strip()
-            if not line or line.startswith("#"):
-                continue
-            step, _, rest = line.partition(" ")
-            if step == "key":
-                for key in rest.split():
-                    page.press(key)
-            elif step == "type":
-                page.keys(rest)
-            elif step == "menu":
-                page.press("Shift+F10")
-                page.keys(Keys.ARROW_UP, Keys.ENTER)
-            elif step == "picture":
-                if picture:
-                    page.driver.save_screenshot(picture)
-            elif step == "expect":
-                check_name, _, what = rest.partition(" ")
-                if check_name == "window":
-                    expect(lambda: page.dialogs()[-1:] == [what], f"{what} is the active window")
-                elif check_name == "windows":
-                    count, _, title = what.partition(" ")
-                    expect(
-                        lambda: page.dialogs().count(title) == int(count),
-                        f"{count} windows {title}",
-                    )
-                elif check_name == "focused":
-                    text = scenario_text(what)
-                    expect(
-                        lambda: page.script("return document.activeElement.value") == text,
-                        f"the focused box shows {text!r}",
-                    )
-                elif check_name == "notice":
-                    expect(
-                        lambda: "Please enter a number." in (page.notice() or ""),
-                        "the notice is open",
-                    )
-                elif check_name == "ended":
-                    expect(
-                        lambda: page.script("return document.body.dataset.state") == "ended",
-                        "the program has ended",
-                    )
-                else:
-                    check(False, f"no check {check_name!r}")
-            else:
-                check(False, f"no step {step!r}")
+    """Runs the user scenario that the desktop drivers run too, in the browser."""
+    user_scenario.run(ScenarioDriver(page, picture), check)
 
 
 def run_in_browser(folder, test, summary, width=1024, height=768):
