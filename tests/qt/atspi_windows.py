@@ -4,7 +4,9 @@ technology sees them. Usage: atspi_windows.py PROGRAM QUESTION
     active           the title of the program's active window
     count TITLE      how many windows titled TITLE the program shows
     focused          the text of the focused box in the active window
-    buttons TITLE    the names of the push buttons in the window TITLE, title bar included"""
+    buttons TITLE    the names of the push buttons in the window TITLE, title bar included
+    place TITLE NAME the centre of the push button NAME in the window TITLE, as "X Y" from the
+                     window's top left corner"""
 import sys
 
 import pyatspi
@@ -55,6 +57,13 @@ def main():
                         if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
                     )
                 )
+    elif question == "place":
+        for window in shown:
+            for node in descendants(window) if window.name == rest[0] else []:
+                if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == rest[1]:
+                    box = node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+                    print(box.x + box.width // 2, box.y + box.height // 2)
+                    return
     else:
         sys.exit(f"no question {question!r}")
 

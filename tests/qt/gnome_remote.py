@@ -95,11 +95,12 @@ class Session:
             lambda *signal: nodes.append(signal[5].unpack()[0]),
         )
         self.remote_call("Start")
-        context = GLib.MainContext.default()
-        deadline = time.monotonic() + 10
-        while not nodes and time.monotonic() < deadline:
-            context.iteration(False)
-            time.sleep(0.01)
+        timed_out = []
+        timeout = GLib.timeout_add_seconds(10, lambda: timed_out.append(True))
+        while not nodes and not timed_out:
+            GLib.MainContext.default().iteration(True)
+        if not timed_out:
+            GLib.source_remove(timeout)
         if not nodes:
             raise RuntimeError("mutter started no screen-cast stream")
         self.node = nodes[0]
@@ -107,7 +108,6 @@ class Session:
         # modifier alone comes first, and the programs get the new keyboard's keymap.
         self.keysym(KEYSYMS["Shift"], True)
         self.keysym(KEYSYMS["Shift"], False)
-        time.sleep(0.5)
 
     def remote_call(self, method, arguments=None):
         call(REMOTE, self.remote, REMOTE + ".Session", method, arguments)
@@ -152,8 +152,9 @@ class Session:
 
     def picture(self, file):
         # A new reader of the stream is sometimes refused while the last one is going away: it
-        # tries again, three times at the most.
-        for attempt in range(3):
+        # tries again, for 5 seconds at the most.
+        deadline = time.monotonic() + 5
+        while True:
             taken = subprocess.run(
                 [
                     "gst-launch-1.0",
@@ -176,8 +177,8 @@ class Session:
             )
             if taken.returncode == 0:
                 return
-            time.sleep(0.5)
-        raise RuntimeError(f"no picture: {taken.stderr.strip()[-300:]}")
+            if time.monotonic() > deadline:
+                raise RuntimeError(f"no picture: {taken.stderr.strip()[-300:]}")
 
 
 def main():
