@@ -19,7 +19,7 @@ of_kind() { printf '%s\n' "${files[@]}" | grep -E "$1" || true; }
 mapfile -t cpp < <(of_kind '\.(cpp|h)$')
 mapfile -t shell < <(of_kind '\.sh$')
 mapfile -t python < <(of_kind '\.py$')
-mapfile -t script < <(of_kind '^(framework/web/page/.*\.js|tests/web/.*\.mjs)$')
+mapfile -t script < <(of_kind '^(framework/web/page/.*\.js|tests/web/.*\.mjs|tests/web/page_scripts/.*\.js)$')
 mapfile -t text < <(of_kind '\.(cpp|h|sh|py|js|mjs|css|html|json|md|txt|rc|cmake|in|xml|wxs)$|CMakeLists\.txt$|^\.')
 
 [ ${#cpp[@]} -eq 0 ] || clang-format-14 --dry-run -Werror "${cpp[@]}"

@@ -11,82 +11,16 @@ import os
 import sys
 
 from local_browser import emulate_desktop, emulate_phone, url_of
-from page import check, run_in_browser
+from page import check, page_script, run_in_browser
 from selenium.webdriver.common.keys import Keys
 
 AXE = os.path.join(
     os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js"
 )
-RUN_EVERY_RULE = """
-const done = arguments[arguments.length - 1];
-const rules = Object.fromEntries(axe.getRules().map((rule) => [rule.ruleId, { enabled: true }]));
-axe.run(document, { rules, resultTypes: ['violations'] })
-  .then((result) => done(result.violations.map((v) => ({
-      rule: v.id, impact: v.impact,
-      nodes: v.nodes.map((n) => n.target.join(' ') + ': ' + n.failureSummary) }))))
-  .catch((error) => done([{ rule: 'axe failed', impact: 'critical', nodes: [String(error)] }]));
-"""
-
-
-# WCAG's relative luminance of a CSS colour, and the contrast ratio of two.
-CONTRAST = """
-const luminance = (colour) => {
-  const [r, g, b] = colour.match(/[\\d.]+/g).slice(0, 3).map((c) => {
-    c = c / 255;
-    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
-  });
-  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
-};
-const ratio = (a, b) => {
-  const [x, y] = [luminance(a), luminance(b)].sort((p, q) => q - p);
-  return (x + 0.05) / (y + 0.05);
-};
-"""
-
-# axe checks the contrast of text; this checks what tells a control from its ground (WCAG's
-# non-text contrast, 3:1): each box's, list's and button's border against the window's face, and
-# the pressed toggle's fill.
-LEAST_NON_TEXT_CONTRAST = (
-    CONTRAST
-    + """
-const face = getComputedStyle(document.querySelector('.dialog')).backgroundColor;
-const found = [];
-for (const e of document.querySelectorAll('.client > .edit, .client > .list, .client > .button')) {
-  const style = getComputedStyle(e);
-  found.push([e.id + ' border', ratio(style.borderTopColor, face)]);
-  if (e.getAttribute('aria-pressed') === 'true')
-    found.push([e.id + ' pressed', ratio(style.backgroundColor, face)]);
-}
-return found.sort((a, b) => a[1] - b[1])[0];
-"""
-)
-
-
-# Under forced colours (a desktop's contrast theme) the browser paints boxes and buttons in the
-# system's colours: the pressed toggle must still stand out from the released one by 3:1, a
-# read-only box must still look unlike one to type into, and the focus must still show.
-FORCED_COLOURS = (
-    CONTRAST
-    + """
-// Two boxes look alike when their grounds are near the same and their edges drawn alike.
-const alike = (a, b) => {
-  const [s, t] = [getComputedStyle(a), getComputedStyle(b)];
-  return ratio(s.backgroundColor, t.backgroundColor) < 1.5 && s.borderTopStyle === t.borderTopStyle;
-};
-const pressed = document.querySelector('.toggle[aria-pressed="true"]');
-const released = document.querySelector('.toggle[aria-pressed="false"]');
-const readOnly = document.querySelector('.edit[readonly]');
-const editable = document.querySelector('.edit:not([readonly])');
-editable.focus();
-const focused = getComputedStyle(editable);
-return {
-  toggles: ratio(getComputedStyle(pressed).backgroundColor,
-                 getComputedStyle(released).backgroundColor),
-  boxesDiffer: !alike(readOnly, editable),
-  focusRing: focused.outlineStyle !== 'none' && parseFloat(focused.outlineWidth) >= 2,
-};
-"""
-)
+RUN_EVERY_RULE = page_script("run_every_rule")
+CONTRAST = page_script("contrast")
+LEAST_NON_TEXT_CONTRAST = page_script("contrast", "least_non_text_contrast")
+FORCED_COLOURS = page_script("contrast", "forced_colours")
 
 
 def check_forced_colours(page, url, scheme):
@@ -113,29 +47,7 @@ def check_forced_colours(page, url, scheme):
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
-# The focus indicator of each element matched by the selector given, focused in turn: its
-# outline's contrast with what it is drawn against (the element's own ground for an outline
-# inside it, the ground around it for one outside), or 0 where there is no outline.
-FOCUS_INDICATORS = (
-    CONTRAST
-    + """
-const ground = (e) => {
-  for (; e; e = e.parentElement) {
-    const colour = getComputedStyle(e).backgroundColor;
-    if (!/^rgba\\(.*, 0\\)$/.test(colour) && colour !== 'transparent') return colour;
-  }
-  return getComputedStyle(document.body).backgroundColor;
-};
-return [...document.querySelectorAll(arguments[0])].map((e) => {
-  e.focus();
-  const s = getComputedStyle(e);
-  const name = e.id || e.getAttribute('aria-label') || e.textContent;
-  if (s.outlineStyle === 'none' || parseFloat(s.outlineWidth) < 2) return [name, 0];
-  const against = parseFloat(s.outlineOffset) < 0 ? ground(e) : ground(e.parentElement);
-  return [name, ratio(s.outlineColor, against)];
-});
-"""
-)
+FOCUS_INDICATORS = page_script("contrast", "focus_indicators")
 
 
 # Under forced colours and where more contrast is asked for, every focusable thing shows its

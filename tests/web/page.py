@@ -19,18 +19,16 @@ IDOK, REF, VAL, TONE, CENT, ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE = T
 
 failures = []
 
-# Counts the timers the page starts once the calculator is ready (evaluated before the page's
-# own scripts): an idle page should start none.
-COUNT_TIMERS = """
-window.vardolinTimers = 0;
-for (const name of ['setTimeout', 'setInterval', 'requestAnimationFrame']) {
-  const original = window[name];
-  window[name] = function () {
-    if (document.body && document.body.dataset.state === 'ready') window.vardolinTimers++;
-    return original.apply(this, arguments);
-  };
-}
-"""
+SCRIPTS = Path(__file__).resolve().parent / "page_scripts"
+
+
+def page_script(*names):
+    """The scripts of page_scripts/ named, joined into one to run in the page as a function's
+    body."""
+    return "\n".join((SCRIPTS / f"{name}.js").read_text(encoding="utf-8") for name in names)
+
+
+COUNT_TIMERS = page_script("count_timers")
 
 
 def check(condition, what):

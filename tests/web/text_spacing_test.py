@@ -9,52 +9,12 @@ Usage: text_spacing_test.py PAGE_FOLDER"""
 import sys
 
 from local_browser import emulate_desktop, emulate_phone, url_of
-from page import VAL, check, run_in_browser
+from page import VAL, check, page_script, run_in_browser
 from selenium.webdriver.common.keys import Keys
 
-SPACING = """
-const style = document.createElement('style');
-style.textContent = '* { line-height: 1.5 !important; letter-spacing: 0.12em !important;' +
-                    ' word-spacing: 0.16em !important; }' +
-                    ' p { margin-bottom: 2em !important; }';
-document.head.appendChild(style);
-return new Promise(resolve => requestAnimationFrame(() => requestAnimationFrame(resolve)));
-"""
+SPACING = page_script("spacing")
 
-# Every text of the open windows and the notice that is cut or covered, as sentences.
-PROBLEMS = """
-const problems = [];
-const rect = e => e.getBoundingClientRect();
-const textRect = e => { const r = document.createRange(); r.selectNodeContents(e);
-                        return r.getBoundingClientRect(); };
-const inside = (r, box) => r.left >= box.left - 0.5 && r.right <= box.right + 0.5 &&
-                           r.top >= box.top - 0.5 && r.bottom <= box.bottom + 0.5;
-const overlap = (a, b) => Math.min(a.right, b.right) - Math.max(a.left, b.left) > 0.5 &&
-                          Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 0.5;
-const shown = e => getComputedStyle(e).visibility !== 'hidden' && e.textContent.trim() !== '';
-for (const dialog of document.querySelectorAll('.dialog[role=dialog], .notice')) {
-  const box = rect(dialog);
-  const texts = [...dialog.querySelectorAll('.title, .client > .label, .client > button, p, ' +
-                                            '.notice > button')].filter(shown);
-  const controls = [...dialog.querySelectorAll('.client > input, .client > select, ' +
-                                               '.client > button, .client > canvas, ' +
-                                               '.notice > button')];
-  for (const text of texts) {
-    const r = textRect(text);
-    const name = JSON.stringify(text.textContent.trim());
-    if (!inside(r, box)) problems.push(`${name} leaves its window`);
-    if (text.tagName === 'BUTTON' && !inside(r, rect(text))) problems.push(`${name} leaves its button`);
-    for (const other of controls) {
-      if (other !== text && overlap(r, rect(other))) problems.push(`${name} is covered by a control`);
-    }
-    for (const other of texts) {
-      if (other !== text && !other.contains(text) && !text.contains(other) &&
-          overlap(r, textRect(other))) problems.push(`${name} overlaps ${JSON.stringify(other.textContent.trim())}`);
-    }
-  }
-}
-return problems;
-"""
+PROBLEMS = page_script("problems")
 
 
 def spaced(page, where):
