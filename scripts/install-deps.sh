@@ -15,8 +15,9 @@ run=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-base-private-dev qt6-qpa-plu
 # The format check and the linters (eslint comes from npm).
 format=(clang-format-14 shellcheck pyflakes3 black)
 # Configuring the test build: GoogleTest (installed, and its sources for the cross builds) and
-# Google Benchmark, and the icons every build renders.
-testing=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev googletest python3 librsvg2-bin)
+# Google Benchmark, the icons every build renders, and pytest for the end-to-end tests.
+testing=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev googletest python3 librsvg2-bin
+         python3-pytest)
 # A virtual X display with a window manager, and the tools that drive and photograph it.
 display=(xvfb xauth xdotool xclip x11-utils imagemagick openbox)
 # The unit tests, and the end-to-end ones: the screen-reader bus, three headless Wayland

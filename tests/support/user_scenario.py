@@ -1,5 +1,5 @@
-#!/usr/bin/python3
-"""Runs the user scenario (user_scenario.txt) on a platform's driver, which offers
+"""The user scenario (user_scenario.txt) as pytest tests, one per check, on the platform's
+driver that the fixture `scenario_driver` gives:
     key(name)            presses one key, by its name in the scenario
     type(text)           types the text
     menu_about()         chooses "About Vardolin..." in the window menu
@@ -9,16 +9,16 @@
     focused_text()       the text of the focused box
     notice_open()        whether the notice is open
     ended()              whether the program ends with status 0, waiting for it a while
-Every other check waits for its state, 10 seconds at the most, asking as fast as the driver
-answers.
+Each test takes the steps after the last test's check, then waits for its own check's state, 10
+seconds at the most, asking as fast as the driver answers: `-k line41` runs the scenario up to
+line 41 and checks that line alone.
 
-Run as a program, it drives a desktop test's shell driver (user_scenario.sh): a request per line
-on the standard output, the name and its argument split by a tab, and the answer read from a line
-of the standard input. Each check is told on the standard error; the status is 1 if any failed."""
+A desktop test runs this file with pytest through user_scenario.sh, with the driver of
+conftest.py beside it; the browser's tests take test_step into tests/web/user_scenario_test.py."""
 
-import sys
 import time
 
+import pytest
 from calculator import user_scenario
 
 BOUND = 10
@@ -48,83 +48,47 @@ def expectation(driver, check, words):
     raise ValueError(f"no check {check!r}")
 
 
-def run(driver, report):
-    """Runs the scenario's steps in turn and tells report(ok, what) how each check went."""
-    for number, words in user_scenario():
-        step, rest = words[0], words[1:]
-        if step == "key":
-            for key in rest:
-                driver.key(key)
-        elif step == "type":
-            driver.type(" ".join(rest))
-        elif step == "menu":
-            driver.menu_about()
-        elif step == "picture":
-            driver.picture()
-        elif step != "expect":
-            raise ValueError(f"user_scenario.txt:{number}: no step {step!r}")
-        elif rest == ["ended"]:
-            report(
-                driver.ended(), f"user_scenario.txt:{number}: the program has ended with status 0"
-            )
-        else:
-            seen, expected, meaning = expectation(driver, rest[0], rest[1:])
-            held = wait_until(lambda: seen() == expected)
-            report(
-                held, f"user_scenario.txt:{number}: {meaning}" + ("" if held else f" ({seen()!r})")
-            )
+def take(driver, number, words):
+    """Takes the step WORDS of line NUMBER. A check waits for its state and answers (whether it
+    held, what it means); any other step answers None."""
+    step, rest = words[0], words[1:]
+    if step == "key":
+        for key in rest:
+            driver.key(key)
+    elif step == "type":
+        driver.type(" ".join(rest))
+    elif step == "menu":
+        driver.menu_about()
+    elif step == "picture":
+        driver.picture()
+    elif step != "expect":
+        raise ValueError(f"user_scenario.txt:{number}: no step {step!r}")
+    elif rest == ["ended"]:
+        return driver.ended(), f"user_scenario.txt:{number}: the program has ended with status 0"
+    else:
+        seen, expected, meaning = expectation(driver, rest[0], rest[1:])
+        held = wait_until(lambda: seen() == expected)
+        return held, f"user_scenario.txt:{number}: {meaning}" + ("" if held else f" ({seen()!r})")
+    return None
 
 
-class ShellDriver:
-    """The driver of a desktop test, asked through a pipe."""
-
-    def ask(self, request, argument=""):
-        print(f"{request}\t{argument}", flush=True)
-        answer = sys.stdin.readline()
-        if not answer:
-            raise EOFError(f"the driver ended before it answered {request!r}")
-        return answer.rstrip("\n")
-
-    def key(self, name):
-        self.ask("key", name)
-
-    def type(self, text):
-        self.ask("type", text)
-
-    def menu_about(self):
-        self.ask("menu")
-
-    def picture(self):
-        self.ask("picture")
-
-    def active_title(self):
-        return self.ask("title")
-
-    def window_count(self, title):
-        return int(self.ask("count", title) or 0)
-
-    def focused_text(self):
-        return self.ask("focused")
-
-    def notice_open(self):
-        return self.ask("notice") == "yes"
-
-    def ended(self):
-        return self.ask("ended") == "yes"
+STEPS = user_scenario()
+CHECKS = [index for index, (_, words) in enumerate(STEPS) if words[0] == "expect"]
 
 
-def main():
-    failures = []
-
-    def report(ok, what):
-        print(("ok: " if ok else "FAIL: ") + what, file=sys.stderr, flush=True)
-        if not ok:
-            failures.append(what)
-
-    run(ShellDriver(), report)
-    print(f"user scenario: {len(failures)} failures", file=sys.stderr)
-    sys.exit(1 if failures else 0)
+@pytest.fixture(scope="module")
+def scenario_progress():
+    """How many of the scenario's steps the driver has taken."""
+    return {"taken": 0}
 
 
-if __name__ == "__main__":
-    main()
+@pytest.mark.parametrize(
+    "index", CHECKS, ids=[f"line{STEPS[i][0]}: {' '.join(STEPS[i][1][1:])}" for i in CHECKS]
+)
+def test_step(scenario_driver, scenario_progress, index):
+    for number, words in STEPS[scenario_progress["taken"] : index]:
+        checked = take(scenario_driver, number, words)
+        assert checked is None or checked[0], f"on the way: {checked[1]}"
+    scenario_progress["taken"] = index + 1
+    held, what = take(scenario_driver, *STEPS[index])
+    assert held, what

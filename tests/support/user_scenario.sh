@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Sourced by the desktop end-to-end tests: runs the user scenario (user_scenario.txt beside this
-# file) through user_scenario.py, which reads it and waits on every check, and answers its
-# requests with the driver's primitives, which the sourcing script defines:
+# file) through pytest and user_scenario.py, which read it and wait on every check, and answers
+# their requests with the driver's primitives, which the sourcing script defines:
 #   scenario_key KEY            presses one key, by its name in the scenario
 #   scenario_type TEXT          types TEXT
 #   scenario_menu_about         chooses "About Vardolin..." in the window menu
@@ -35,7 +35,7 @@ scenario_fail() {
 scenario_is_active() { [ "$(scenario_active_title)" = "$1" ]; }
 scenario_shows() { [ "$(scenario_focused_text)" = "$1" ]; }
 
-# Answers one request of user_scenario.py on the standard output, in one line.
+# Answers one request of the scenario's driver (conftest.py) on the standard output, in one line.
 scenario_answer() {
     local request=$1 argument=$2 answer=""
     case "$request" in
@@ -52,14 +52,17 @@ scenario_answer() {
     printf '%s\n' "${answer//$'\n'/ }"
 }
 
+# Runs the scenario's checks as pytest tests (user_scenario.py), answering their requests; the
+# pytest expression in SCENARIO_SELECT, if set, chooses checks (-k).
 run_user_scenario() {
     local pipes runner requests answers request argument
     pipes=$(mktemp -d)
     mkfifo "$pipes/requests" "$pipes/answers"
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/user_scenario.py" \
-        <"$pipes/answers" >"$pipes/requests" &
+    /usr/bin/python3 -B -m pytest -p no:cacheprovider -v -rs \
+        "$(dirname "${BASH_SOURCE[0]}")/user_scenario.py" ${SCENARIO_SELECT:+-k "$SCENARIO_SELECT"} \
+        3>"$pipes/requests" 4<"$pipes/answers" &
     runner=$!
-    exec {answers}>"$pipes/answers" {requests}<"$pipes/requests"
+    exec {requests}<"$pipes/requests" {answers}>"$pipes/answers"
     while IFS=$'\t' read -r request argument <&"$requests"; do
         scenario_answer "$request" "$argument" >&"$answers"
     done

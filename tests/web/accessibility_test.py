@@ -3,15 +3,17 @@
 page with every rule on, the experimental ones and target-size included: at start, after a
 result, with the notice, with the About box, with the window menu open and on the ended page,
 on a desktop (1280 px, light and dark) and on phones (390 and 320 px); and the focus of every
-focusable thing under forced colours and where more contrast is asked for.
+focusable thing under forced colours and where more contrast is asked for. Chromium alone
+emulates these media features and phones."""
 
-Usage: accessibility_test.py PAGE_FOLDER"""
+import contextlib
 import json
 import os
-import sys
 
-from local_browser import emulate_desktop, emulate_phone, url_of
-from page import check, page_script, run_in_browser
+import pytest
+from conftest import needs_chromium
+from local_browser import emulate_desktop, emulate_phone
+from page import page_script
 from selenium.webdriver.common.keys import Keys
 
 AXE = os.path.join(
@@ -21,80 +23,84 @@ RUN_EVERY_RULE = page_script("run_every_rule")
 CONTRAST = page_script("contrast")
 LEAST_NON_TEXT_CONTRAST = page_script("contrast", "least_non_text_contrast")
 FORCED_COLOURS = page_script("contrast", "forced_colours")
+SCHEMES = ("light", "dark")
 
 
-def check_forced_colours(page, url, scheme):
+@pytest.fixture(autouse=True)
+def desktop_in_chromium(page):
+    needs_chromium(page, "emulate media features and phones")
+    page.driver.set_window_size(1280, 900)
+
+
+@contextlib.contextmanager
+def emulated(page, *features):
+    """The page's media features set so meanwhile, such as ("prefers-color-scheme", "dark")."""
     page.driver.execute_cdp_cmd(
         "Emulation.setEmulatedMedia",
-        {
-            "features": [
-                {"name": "forced-colors", "value": "active"},
-                {"name": "prefers-color-scheme", "value": scheme},
-            ]
-        },
+        {"features": [{"name": name, "value": value} for name, value in features]},
     )
-    page.open(url)
-    found = page.script(FORCED_COLOURS)
-    check(
-        found["toggles"] >= 3,
-        f"forced colours, {scheme}: the pressed toggle stands out from "
-        f"the released one by {found['toggles']:.2f}:1",
-    )
-    check(
-        found["boxesDiffer"], f"forced colours, {scheme}: read-only boxes look unlike editable ones"
-    )
-    check(found["focusRing"], f"forced colours, {scheme}: the focus ring shows")
-    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+    try:
+        yield
+    finally:
+        page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
 FOCUS_INDICATORS = page_script("contrast", "focus_indicators")
 
 
-# Under forced colours and where more contrast is asked for, every focusable thing shows its
-# focus: the boxes, lists, buttons and toggles, the title bar's icon and close button, the menu's
-# items and the notice's OK; and where more contrast is asked for, borders stand out 4.5:1 and
-# read-only boxes are dashed.
-def check_focus_everywhere(page, url, mode, scheme):
-    feature = (
-        {"name": "forced-colors", "value": "active"}
-        if mode == "forced colours"
-        else {"name": "prefers-contrast", "value": "more"}
+def test_the_contrast_ratio_measures_known_pairs(page):
+    page.open(page.url)
+    known = page.script(
+        CONTRAST + "return [ratio('rgb(0, 0, 0)', 'rgb(255, 255, 255)'), "
+        "ratio('rgb(255, 255, 255)', 'rgb(118, 118, 118)')]"
     )
-    least = 3 if mode == "forced colours" else 4.5
-    page.driver.execute_cdp_cmd(
-        "Emulation.setEmulatedMedia",
-        {"features": [feature, {"name": "prefers-color-scheme", "value": scheme}]},
-    )
-    page.open(url)
-    page.keys(Keys.SHIFT)  # the keyboard in use: focus shows as it would after Tab
-    found = page.script(
-        FOCUS_INDICATORS, ".client > button, .client > input, " ".client > select, .titlebar button"
-    )
-    page.press("Shift+F10")
-    found += page.script(FOCUS_INDICATORS, ".menu-item")
-    page.press("Escape")
-    page.keys(Keys.TAB, Keys.TAB, "x", Keys.ENTER)
-    found += page.script(FOCUS_INDICATORS, ".notice button")
-    page.press("Enter")
-    print(f"RESULT {mode}, {scheme}: " + ", ".join(f"{n} {r:.2f}" for n, r in found))
-    weakest = min(found, key=lambda item: item[1])
-    check(
-        weakest[1] >= least,
-        f"{mode}, {scheme}: every focus shows at {least}:1 or more "
-        f"(the least: {weakest[0]} {weakest[1]:.2f}:1)",
-    )
-    if mode != "forced colours":
-        what, border = page.script(LEAST_NON_TEXT_CONTRAST)
-        check(border >= 4.5, f"{mode}, {scheme}: borders stand out 4.5:1 ({what}, {border:.2f}:1)")
-        check(
-            page.script(
-                "return getComputedStyle(document.querySelector('.edit[readonly]'))"
-                ".borderTopStyle"
-            )
-            == "dashed",
-            f"{mode}, {scheme}: read-only boxes are dashed",
+    assert known == [pytest.approx(21, abs=0.01), pytest.approx(4.54, abs=0.01)]
+
+
+@pytest.mark.parametrize("scheme", SCHEMES)
+def test_under_forced_colours_toggles_boxes_and_the_focus_stand_out(page, scheme):
+    with emulated(page, ("forced-colors", "active"), ("prefers-color-scheme", scheme)):
+        page.open(page.url)
+        found = page.script(FORCED_COLOURS)
+    assert found["toggles"] >= 3, "the pressed toggle against the released one"
+    assert found["boxesDiffer"], "read-only boxes look unlike editable ones"
+    assert found["focusRing"]
+
+
+@pytest.mark.parametrize("scheme", SCHEMES)
+@pytest.mark.parametrize(
+    "mode, feature, least",
+    [
+        ("forced colours", ("forced-colors", "active"), 3),
+        ("more contrast", ("prefers-contrast", "more"), 4.5),
+    ],
+)
+def test_every_focus_shows(page, mode, feature, least, scheme):
+    """Every focusable thing shows its focus: the boxes, lists, buttons and toggles, the title
+    bar's icon and close button, the menu's items and the notice's OK; and where more contrast is
+    asked for, borders stand out 4.5:1 and read-only boxes are dashed."""
+    with emulated(page, feature, ("prefers-color-scheme", scheme)):
+        page.open(page.url)
+        page.keys(Keys.SHIFT)  # the keyboard in use: focus shows as it would after Tab
+        found = page.script(
+            FOCUS_INDICATORS,
+            ".client > button, .client > input, .client > select, .titlebar button",
         )
-    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+        page.press("Shift+F10")
+        found += page.script(FOCUS_INDICATORS, ".menu-item")
+        page.press("Escape")
+        page.keys(Keys.TAB, Keys.TAB, "x", Keys.ENTER)
+        found += page.script(FOCUS_INDICATORS, ".notice button")
+        page.press("Enter")
+        print(f"RESULT {mode}, {scheme}: " + ", ".join(f"{n} {r:.2f}" for n, r in found))
+        assert min(ratio for _, ratio in found) >= least
+        if mode == "more contrast":
+            what, border = page.script(LEAST_NON_TEXT_CONTRAST)
+            assert border >= 4.5, f"borders stand out 4.5:1 ({what}, {border:.2f}:1)"
+            style = page.script(
+                "return getComputedStyle(document.querySelector('.edit[readonly]')).borderTopStyle"
+            )
+            assert style == "dashed", "read-only boxes are dashed"
 
 
 def violations(page):
@@ -121,60 +127,20 @@ def states(page):
     yield "on the ended page"
 
 
-def run(page, url, setting):
-    page.open(url)
-    what, least = page.script(LEAST_NON_TEXT_CONTRAST)
-    check(
-        least >= 3,
-        f"{setting}: borders and the pressed toggle stand out at least 3:1 "
-        f"(the least: {what}, {least:.2f}:1)",
+@pytest.mark.parametrize("setting", ["1280 px, light", "1280 px, dark", "390 px", "320 px"])
+def test_axe_finds_no_violation_and_controls_stand_out(page, setting):
+    width, _, scheme = setting.partition(" px")
+    scheme = scheme.lstrip(", ") or "light"
+    if width == "1280":
+        emulate_desktop(page.driver)
+    else:
+        emulate_phone(page.driver, int(width))
+    with emulated(page, ("prefers-color-scheme", scheme)):
+        page.open(page.url)
+        what, least = page.script(LEAST_NON_TEXT_CONTRAST)
+        assert least >= 3, f"borders and the pressed toggle ({what}, {least:.2f}:1)"
+        found = {state: violations(page) for state in states(page)}
+    emulate_desktop(page.driver)
+    assert not {state: problems for state, problems in found.items() if problems}, json.dumps(
+        found, indent=1
     )
-    for state in states(page):
-        found = violations(page)
-        check(
-            not found,
-            f"{setting}, {state}: axe finds "
-            f"{json.dumps(found, indent=1) if found else 'no violation'}",
-        )
-
-
-def run_every_setting(page, server):
-    url = url_of(server)
-    driver = page.driver
-    run(page, url, "1280 px, light")
-    known = page.script(
-        CONTRAST + "return [ratio('rgb(0, 0, 0)', 'rgb(255, 255, 255)'), "
-        "ratio('rgb(255, 255, 255)', 'rgb(118, 118, 118)')]"
-    )
-    check(
-        abs(known[0] - 21) < 0.01 and abs(known[1] - 4.54) < 0.01,
-        f"the contrast ratio measures black on white 21:1 and #767676 under white 4.54:1 "
-        f"({known[0]:.2f}, {known[1]:.2f})",
-    )
-    driver.execute_cdp_cmd(
-        "Emulation.setEmulatedMedia",
-        {"features": [{"name": "prefers-color-scheme", "value": "dark"}]},
-    )
-    run(page, url, "1280 px, dark")
-    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
-    for scheme in ("light", "dark"):
-        check_forced_colours(page, url, scheme)
-        for mode in ("forced colours", "more contrast"):
-            check_focus_everywhere(page, url, mode, scheme)
-    for width in (390, 320):
-        emulate_phone(driver, width)
-        run(page, url, f"{width} px")
-    emulate_desktop(driver)
-
-
-def main():
-    run_in_browser(
-        sys.argv[1],
-        run_every_setting,
-        "axe finds no violation in any state, on a desktop and on phones",
-        1280,
-        900,
-    )
-
-
-main()

@@ -1,31 +1,20 @@
-#!/usr/bin/python3
-"""The keyboard of the calculator's web page in a real browser (Chromium, or the engine that
-VARDOLIN_BROWSER names): the keyboard cases that every window system runs
+"""The keyboard of the calculator's web page in a real browser, one pytest test per case (see
+conftest.py for the engine): the keyboard cases that every window system runs
 (tests/support/keyboard_cases.txt), the paths on which the page once lost the keyboard to the
 page's body, random keys and clicks (400 in Chromium, 100 elsewhere) after which the focus is
-never on the body, and an idle page that runs no timer.
+never on the body, and an idle page that runs no timer."""
 
-Usage: keyboard_test.py PAGE_FOLDER"""
 import random
-import sys
 import time
 
-from local_browser import url_of
-from page import (
-    CENT,
-    COUNT_TIMERS,
-    IDOK,
-    KEYS,
-    REF,
-    TONE,
-    VAL,
-    check,
-    run_in_browser,
-)
-from calculator import CONTROLS, keyboard_cases  # found through page's path
+import pytest
+from calculator import CONTROLS, keyboard_cases
+from page import CENT, COUNT_TIMERS, IDOK, KEYS, REF, TONE, VAL
 from selenium.common.exceptions import ElementNotInteractableException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+CASES = keyboard_cases()
 
 
 class WebKeyboard:
@@ -86,34 +75,25 @@ class WebKeyboard:
         raise ValueError(f"a step the cases do not know: {words}")
 
 
-def run_cases(page, url):
+@pytest.mark.parametrize("steps", [steps for _, steps in CASES], ids=[name for name, _ in CASES])
+def test_keyboard_case(page, steps):
+    page.open(page.url)
     driver = WebKeyboard(page)
-    for name, steps in keyboard_cases():
-        page.open(url)
-        failed = [number for number, words in steps if not driver.run_step(words)]
-        check(
-            not failed,
-            f"keyboard case {name}"
-            + (f": fails at keyboard_cases.txt lines {failed}" if failed else ""),
-        )
+    failed = [number for number, words in steps if not driver.run_step(words)]
+    assert not failed, f"fails at keyboard_cases.txt lines {failed}"
 
 
-def click_at(page, element, x, y):
-    page.click_at(element, x, y)
-
-
-def run_lost_focus_paths(page, url):
+def test_paths_that_once_lost_the_keyboard(page):
     driver = page.driver
-    page.open(url)
+    page.open(page.url)
     for key in ("Shift+F10", "F1", "Shift+F10", "Escape", "Escape"):
         page.press(key)
-    check(
-        page.focused_control() == IDOK,
+    assert page.focused_control() == IDOK, (
         f"Shift+F10, F1, Shift+F10 in the About box, Escape, Escape: the focus is back on "
-        f"the upper Calc ({page.focused()!r})",
+        f"the upper Calc ({page.focused()!r})"
     )
 
-    page.open(url)
+    page.open(page.url)
     WebKeyboard(page).type(VAL, "445")
     page.click_at(driver.find_element(By.CSS_SELECTOR, ".client"), 5, 5, "right")
     page.settle()
@@ -122,39 +102,36 @@ def run_lost_focus_paths(page, url):
     driver.find_element(By.ID, f"vardolin-2-{IDOK}").click()
     page.settle()
     page.press("Enter")
-    check(
-        page.value(TONE) == " A3",
-        f"right-click, About Vardolin..., OK, then Enter analyses Val. ({page.value(TONE)!r})",
-    )
+    assert (
+        page.value(TONE) == " A3"
+    ), f"right-click, About Vardolin..., OK, then Enter analyses Val. ({page.value(TONE)!r})"
 
-    page.open(url)
+    page.open(page.url)
     WebKeyboard(page).type(VAL, "445")
     caption = driver.find_element(By.XPATH, "//span[@class='label'][text()='Val.:']")
-    click_at(page, caption, 2, 2)
-    check(page.focused_control() == VAL, "a click on the caption Val.: leaves the focus in Val.")
-    click_at(page, driver.find_element(By.CSS_SELECTOR, ".client"), 3, 3)
-    check(page.focused_control() == VAL, "and so does a click on the window's background")
+    page.click_at(caption, 2, 2)
+    assert page.focused_control() == VAL, "a click on the caption Val.: leaves the focus in Val."
+    page.click_at(driver.find_element(By.CSS_SELECTOR, ".client"), 3, 3)
+    assert page.focused_control() == VAL, "and so does a click on the window's background"
     page.press("Enter")
-    check(page.value(CENT) == "19.5622", "Enter still runs the upper Calc")
+    assert page.value(CENT) == "19.5622", "Enter still runs the upper Calc"
 
     page.press("F1")
     overlay = driver.find_element(By.CSS_SELECTOR, ".overlay")
-    click_at(page, overlay, 3, 3)
-    check(
-        page.focused() == f"vardolin-2-{IDOK}",
-        f"a tap outside the About box leaves the focus on its OK ({page.focused()!r})",
-    )
+    page.click_at(overlay, 3, 3)
+    assert (
+        page.focused() == f"vardolin-2-{IDOK}"
+    ), f"a tap outside the About box leaves the focus on its OK ({page.focused()!r})"
     page.press("Escape")
-    check(
-        page.dialogs() == ["Vardolin"] and page.focused_control() == VAL,
-        "Escape closes it and Val. has the focus again",
-    )
+    assert (
+        page.dialogs() == ["Vardolin"] and page.focused_control() == VAL
+    ), "Escape closes it and Val. has the focus again"
 
 
-def run_menu_keys(page, url):
+def test_the_window_menu_is_a_menu_for_the_keyboard(page):
     """The window menu is a menu for the keyboard: the focus on its first item, arrows, Home and
     End move and wrap, Enter chooses, Escape closes it; Tab and F1 close it first."""
-    page.open(url)
+    page.open(page.url)
     focused_item = (
         "const e = document.activeElement;"
         "return e.getAttribute('role') === 'menuitem' ? e.textContent : null"
@@ -164,50 +141,44 @@ def run_menu_keys(page, url):
     for key in (Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.END, Keys.HOME, Keys.ARROW_UP):
         page.keys(key)
         seen.append(page.script(focused_item))
-    check(
-        seen
-        == [
-            "Close",
-            "About Vardolin...",
-            "Close",
-            "About Vardolin...",
-            "Close",
-            "About Vardolin...",
-        ],
-        f"the menu opens on its first item; Down, Down, End, Home, Up: {seen}",
-    )
+    assert seen == [
+        "Close",
+        "About Vardolin...",
+        "Close",
+        "About Vardolin...",
+        "Close",
+        "About Vardolin...",
+    ], f"the menu opens on its first item; Down, Down, End, Home, Up: {seen}"
     page.press("Enter")
-    check(
-        page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
-        "Enter on About Vardolin... opens the About box and closes the menu",
-    )
+    assert (
+        page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items()
+    ), "Enter on About Vardolin... opens the About box and closes the menu"
     page.press("Escape")
 
     page.press("Shift+F10")
     page.press("Escape")
-    check(
-        not page.menu_items() and page.dialogs() == ["Vardolin"] and page.focused_control() == IDOK,
-        f"Escape closes the menu and gives the focus back ({page.focused()!r})",
-    )
+    assert (
+        not page.menu_items() and page.dialogs() == ["Vardolin"] and page.focused_control() == IDOK
+    ), f"Escape closes the menu and gives the focus back ({page.focused()!r})"
     page.press("Shift+F10")
     page.press("Tab")
-    check(
-        not page.menu_items() and page.focused_control() == REF,
-        f"Tab closes the menu, then moves on to Ref. ({page.focused()!r})",
-    )
+    assert (
+        not page.menu_items() and page.focused_control() == REF
+    ), f"Tab closes the menu, then moves on to Ref. ({page.focused()!r})"
     page.press("Shift+F10")
     page.press("F1")
-    check(
-        page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items(),
-        "F1 closes the menu, then opens the About box",
-    )
+    assert (
+        page.dialogs() == ["Vardolin", "About Vardolin"] and not page.menu_items()
+    ), "F1 closes the menu, then opens the About box"
 
 
-def run_random_keys(page, url, count=400):
+def test_random_keys_never_leave_the_focus_on_the_body(page):
     # A fixed start, so that a failing run can be replayed key for key.
+    # The other engines' drivers take two to four times Chromium's time.
+    count = 400 if page.chromium else 100
     chooser = random.Random(20261208)
     keys = list(KEYS) + ["Menu", "Escape", "ArrowDown", "4", "x", "Backspace", "click"]
-    page.open(url)
+    page.open(page.url)
     on_body = []
     for step in range(count):
         key = chooser.choice(keys)
@@ -217,7 +188,7 @@ def run_random_keys(page, url, count=400):
         if key == "click":
             targets = page.driver.find_elements(By.CSS_SELECTOR, ".label, .client, .overlay")
             try:
-                click_at(page, chooser.choice(targets), 1, 1)
+                page.click_at(chooser.choice(targets), 1, 1)
             except ElementNotInteractableException:
                 pass  # WebKit's driver clicks nothing that a box covers, as a person cannot
         elif key in KEYS or key == "Menu":
@@ -226,21 +197,20 @@ def run_random_keys(page, url, count=400):
             page.keys({"ArrowDown": Keys.ARROW_DOWN, "Backspace": Keys.BACKSPACE}.get(key, key))
         if page.focus_on_body():
             on_body.append(f"{step}: {key}")
-    check(
-        not on_body,
+    assert not on_body, (
         f"{count} random keys and clicks: the focus never falls to the page's "
-        f"body {on_body[:5]}",
+        f"body {on_body[:5]}"
     )
 
 
-def run_idle(page, url):
+def test_an_idle_page_runs_no_timer(page):
     if page.chromium:
         page.driver.execute_cdp_cmd(
             "Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_TIMERS}
         )
-        page.open(url)
+        page.open(page.url)
     else:  # counted from the moment the calculator is ready
-        page.open(url)
+        page.open(page.url)
         page.script(COUNT_TIMERS)
     page.keys("445", Keys.ENTER)
     # A driver may start timers of its own in the page to run a script (WebKit's does): what
@@ -250,21 +220,4 @@ def run_idle(page, url):
     time.sleep(5)
     after = page.script("return window.vardolinTimers")
     started = after - before - (before - first)
-    check(started == 0, f"an idle page runs no timer for 5 s ({started} started)")
-
-
-def run(page, server):
-    url = url_of(server)
-    run_cases(page, url)
-    run_lost_focus_paths(page, url)
-    run_menu_keys(page, url)
-    # The random keys cost the other engines' drivers two to four times Chromium's time.
-    run_random_keys(page, url, 400 if page.chromium else 100)
-    run_idle(page, url)
-
-
-def main():
-    run_in_browser(sys.argv[1], run, "the web page's keyboard")
-
-
-main()
+    assert started == 0, f"an idle page runs no timer for 5 s ({started} started)"

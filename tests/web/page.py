@@ -1,23 +1,17 @@
-"""The calculator's web page as its tests see it: checks that are counted, the page with its
-controls, keys and boxes, and a test's run in a browser of its own."""
-import os
+"""The calculator's web page as its tests see it: the page with its controls, keys and boxes,
+and the scripts the tests run in it. The controls come from tests/support/calculator.py."""
 import sys
-import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
 
-import user_scenario  # noqa: E402
 from calculator import TAB_ORDER  # noqa: E402
-from local_browser import browser, serve
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 IDOK, REF, VAL, TONE, CENT, ROLAND, YAMAHA, NOTE, CENT_IN, CALC_FREQ, OCTAVE = TAB_ORDER
-
-failures = []
 
 SCRIPTS = Path(__file__).resolve().parent / "page_scripts"
 
@@ -29,13 +23,6 @@ def page_script(*names):
 
 
 COUNT_TIMERS = page_script("count_timers")
-
-
-def check(condition, what):
-    print(("ok: " if condition else "FAIL: ") + what)
-    if not condition:
-        failures.append(what)
-    return condition
 
 
 # Keys by the names the keyboard cases use: Selenium's keys, with their modifier.
@@ -50,13 +37,10 @@ KEYS = {
 }
 
 
-# The browser engine the tests run in: "chromium" (the default), "firefox" or "webkit"
-# (Safari's).
-ENGINE = os.environ.get("VARDOLIN_BROWSER", "chromium")
-
-
 class Page:
-    def __init__(self, driver, engine=ENGINE):
+    """The page in `driver`'s browser, of the engine named ("chromium", "firefox" or "webkit")."""
+
+    def __init__(self, driver, engine):
         self.driver = driver
         self.engine = engine
 
@@ -179,69 +163,3 @@ class Page:
                 "return document.body.dataset.state !== 'ready' || Module.vardolin.idle()"
             )
         )
-
-
-class ScenarioDriver:
-    """The user scenario's driver in the browser: keys through WebDriver, the windows and boxes
-    read from the page."""
-
-    def __init__(self, page, picture):
-        self.page, self.picture_file = page, picture
-
-    def key(self, name):
-        self.page.press(name)
-
-    def type(self, text):
-        self.page.keys(text)
-
-    def menu_about(self):
-        self.page.press("Shift+F10")
-        self.page.keys(Keys.ARROW_UP, Keys.ENTER)
-
-    def picture(self):
-        if self.picture_file:
-            self.page.driver.save_screenshot(self.picture_file)
-
-    def active_title(self):
-        return (self.page.dialogs() or [None])[-1]
-
-    def window_count(self, title):
-        return self.page.dialogs().count(title)
-
-    def focused_text(self):
-        return self.page.script("return document.activeElement.value")
-
-    def notice_open(self):
-        return "Please enter a number." in (self.page.notice() or "")
-
-    def ended(self):
-        return user_scenario.wait_until(
-            lambda: self.page.script("return document.body.dataset.state") == "ended"
-        )
-
-
-def run_user_scenario(page, picture=None):
-    """Runs the user scenario that the desktop drivers run too, in the browser."""
-    user_scenario.run(ScenarioDriver(page, picture), check)
-
-
-def run_in_browser(folder, test, summary, width=1024, height=768):
-    """Serves `folder` on 127.0.0.1, opens a new browser of the engine the environment names
-    (VARDOLIN_BROWSER: chromium, the default, firefox or webkit) on a profile of its own and calls
-    test(page, server); then reports the checks and ends the process, with status 1 when any
-    failed."""
-    server = serve(folder)
-    print(f"in {ENGINE}")
-    with tempfile.TemporaryDirectory() as profile, browser(
-        ENGINE, profile, width, height
-    ) as driver:
-        driver.set_script_timeout(30)
-        try:
-            test(Page(driver), server)
-        finally:
-            server.shutdown()
-            server.server_close()
-    if failures:
-        print(f"FAIL: {len(failures)} checks failed")
-        sys.exit(1)
-    print(f"PASS: {summary}")

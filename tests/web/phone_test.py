@@ -4,15 +4,15 @@ device pixels to the CSS pixel, a touch screen), used by touch: the narrow layou
 target at least 44 × 44 CSS px and text of at least 16 px at 320, 390 and 430 px; each box inside
 the screen; a tap into Val., typing, a tap on Calc; the About box through the title bar's icon
 and through a long press on the window, and closed by a tap on OK. At 1280 px the desktop
-layout stays. It also takes the README's pictures of the phone layout.
+layout stays. It also takes the README's pictures of the phone layout (--pictures)."""
 
-Usage: phone_test.py PAGE_FOLDER [PICTURE_FOLDER]"""
 import os
-import sys
 import time
 
-from local_browser import emulate_desktop, emulate_phone, url_of
-from page import CENT, IDOK, TONE, VAL, check, run_in_browser
+import pytest
+from conftest import needs_chromium
+from local_browser import emulate_desktop, emulate_phone
+from page import CENT, IDOK, TONE, VAL
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -69,67 +69,66 @@ def touch(page, element, hold=0.0, corner=False):
 def about_by_touch(page, opener, hold, how):
     touch(page, opener, hold, corner=hold > 0)
     items = page.driver.find_elements(By.CSS_SELECTOR, ".window-menu:not([hidden]) [role=menuitem]")
-    check(
-        [item.text for item in items] == ["Close", "About Vardolin..."],
-        f"{how} opens the window menu ({[item.text for item in items]})",
-    )
+    assert [item.text for item in items] == [
+        "Close",
+        "About Vardolin...",
+    ], f"{how} opens the window menu ({[item.text for item in items]})"
     if items:
         touch(page, items[-1])
-    check(page.dialogs() == ["Vardolin", "About Vardolin"], "a tap on About Vardolin... opens it")
-    check(
-        inside_screen(page, ".overlay .dialog"),
-        f"the About box is inside the screen: {bounds(page, '.overlay .dialog')}",
-    )
+    assert page.dialogs() == ["Vardolin", "About Vardolin"], "a tap on About Vardolin... opens it"
+    assert inside_screen(
+        page, ".overlay .dialog"
+    ), f"the About box is inside the screen: {bounds(page, '.overlay .dialog')}"
     ok = page.driver.find_elements(By.CSS_SELECTOR, ".overlay .dialog .button.default")
     if ok:
         touch(page, ok[0])
-    check(page.dialogs() == ["Vardolin"], "a tap on OK closes it")
+    assert page.dialogs() == ["Vardolin"], "a tap on OK closes it"
 
 
-def run_phone(page, url, width, pictures):
+@pytest.mark.parametrize("width", (320, 390, 430))
+def test_the_narrow_layout_by_touch(page, pictures, width):
+    needs_chromium(page, "emulate a phone")
     emulate_phone(page.driver, width)
-    page.open(url)
-    check(
-        page.script("return document.querySelector('.dialog').classList.contains('narrow')"),
-        f"at {width} px the calculator takes its narrow layout",
-    )
+    page.open(page.url)
+    assert page.script(
+        "return document.querySelector('.dialog').classList.contains('narrow')"
+    ), f"at {width} px the calculator takes its narrow layout"
     smallest = smallest_target(page)
-    check(smallest >= 44, f"every target is at least 44 px at {width} px ({smallest:.1f})")
+    assert smallest >= 44, f"every target is at least 44 px at {width} px ({smallest:.1f})"
     text = page.script(
         "return parseFloat(getComputedStyle(document.querySelector('.edit'))" ".fontSize)"
     )
-    check(
-        text >= 16, f"and the boxes' text at least 16 px, so that phones do not zoom ({text:.1f})"
-    )
-    check(
-        inside_screen(page, ".dialog"),
-        f"the calculator is inside the screen: " f"{bounds(page, '.dialog')}",
+    assert (
+        text >= 16
+    ), f"and the boxes' text at least 16 px, so that phones do not zoom ({text:.1f})"
+    assert inside_screen(page, ".dialog"), (
+        f"the calculator is inside the screen: " f"{bounds(page, '.dialog')}"
     )
     attributes = page.script(
         "const e = arguments[0]; return ['autocorrect', 'autocapitalize', "
         "'spellcheck'].map(a => e.getAttribute(a))",
         page.control(1, VAL),
     )
-    check(
-        attributes == ["off", "off", "false"],
-        f"Val. has autocorrect, automatic capitals and spell checking off ({attributes})",
-    )
+    assert attributes == [
+        "off",
+        "off",
+        "false",
+    ], f"Val. has autocorrect, automatic capitals and spell checking off ({attributes})"
 
     touch(page, page.control(1, VAL))
-    check(page.focused_control() == VAL, "a tap puts the focus into Val.")
+    assert page.focused_control() == VAL, "a tap puts the focus into Val."
     page.keys(Keys.END, Keys.BACKSPACE * 8, "445")
     touch(page, page.control(1, IDOK))
-    check(
-        page.value(TONE) == " A3" and page.value(CENT) == "19.5622",
-        f"typing 445 and a tap on Calc analyse it ({page.value(TONE)!r}, {page.value(CENT)!r})",
-    )
+    assert (
+        page.value(TONE) == " A3" and page.value(CENT) == "19.5622"
+    ), f"typing 445 and a tap on Calc analyse it ({page.value(TONE)!r}, {page.value(CENT)!r})"
     if pictures and width == 390:
         page.driver.save_screenshot(os.path.join(pictures, "screenshot-web-phone.png"))
 
     icon = page.driver.find_element(By.CSS_SELECTOR, ".titlebar .window-icon")
     touch(page, icon)
     touch(page, icon)
-    check(not page.menu_items(), "a second tap on the title bar's icon closes its menu")
+    assert not page.menu_items(), "a second tap on the title bar's icon closes its menu"
     about_by_touch(page, icon, 0, "a tap on the title bar's icon")
     about_by_touch(
         page,
@@ -144,32 +143,14 @@ def run_phone(page, url, width, pictures):
     print(f"at {width} px: the smallest target {smallest:.1f} px")
 
 
-def run_desktop(page, url):
-    emulate_desktop(page.driver)
+def test_the_desktop_layout_stays_at_1280_px(page):
+    if page.chromium:
+        emulate_desktop(page.driver)
     page.driver.set_window_size(1280, 900)
-    page.open(url)
-    check(
-        not page.script("return document.querySelector('.dialog').classList.contains('narrow')"),
-        "at 1280 px the calculator keeps its desktop layout",
-    )
+    page.open(page.url)
+    assert not page.script(
+        "return document.querySelector('.dialog').classList.contains('narrow')"
+    ), "at 1280 px the calculator keeps its desktop layout"
     smallest = smallest_target(page)
-    check(smallest >= 24, f"where every target is at least 24 px ({smallest:.1f})")
+    assert smallest >= 24, f"where every target is at least 24 px ({smallest:.1f})"
     print(f"at 1280 px: the smallest target {smallest:.1f} px")
-
-
-def run(page, server, pictures):
-    for width in (320, 390, 430):
-        run_phone(page, url_of(server), width, pictures)
-    run_desktop(page, url_of(server))
-
-
-def main():
-    folder, pictures = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else None)
-    run_in_browser(
-        folder,
-        lambda page, server: run(page, server, pictures),
-        "the narrow layout by touch at 320, 390 and 430 px, the desktop layout at " "1280 px",
-    )
-
-
-main()

@@ -8,16 +8,16 @@ within what the browser allows):
 - a phone turned from upright to landscape and back;
 - phones opened in landscape;
 - browser zoom 200, 300 and 400 %, set before the page loads and after.
-The widest values the program writes fit their boxes whole. Everywhere: every target at least 44 × 44 CSS px with a finger and 24 with a mouse, the text at
-least 16 and 12 px, no scrolling sideways, and the text never smaller in device pixels as the
-zoom grows. It prints, for each case, the smallest target, the smallest text and whether the
-page scrolls.
+The widest values the program writes fit their boxes whole. Everywhere: every target at least
+44 × 44 CSS px with a finger and 24 with a mouse, the text at least 16 and 12 px, no scrolling
+sideways, and the text never smaller in device pixels as the zoom grows. It prints, for each
+case, the smallest target, the smallest text and whether the page scrolls (pytest -s shows
+it)."""
 
-Usage: responsive_test.py PAGE_FOLDER"""
-import sys
-
-from local_browser import emulate_desktop, url_of
-from page import CENT, NOTE, TONE, VAL, YAMAHA, check, page_script, run_in_browser
+import pytest
+from conftest import needs_chromium
+from local_browser import emulate_desktop
+from page import CENT, NOTE, TONE, VAL, YAMAHA, page_script
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -78,15 +78,13 @@ def measure(page, case, least, scale=1):
         f"{seen['text']:.1f} px ({seen['text'] * scale:.1f} device px), "
         f"{'scrolls down' if seen['down'] else 'no scrolling'}, {'/'.join(seen['layouts'])}"
     )
-    check(
-        seen["target"] >= least["target"] - 0.05,
-        f"{case}: every target at least {least['target']} px ({seen['target']:.1f})",
-    )
-    check(
-        seen["text"] >= least["text"] - 0.05,
-        f"{case}: the text at least {least['text']} px ({seen['text']:.1f})",
-    )
-    check(not seen["sideways"], f"{case}: the page does not scroll sideways")
+    assert (
+        seen["target"] >= least["target"] - 0.05
+    ), f"{case}: every target at least {least['target']} px ({seen['target']:.1f})"
+    assert (
+        seen["text"] >= least["text"] - 0.05
+    ), f"{case}: the text at least {least['text']} px ({seen['text']:.1f})"
+    assert not seen["sideways"], f"{case}: the page does not scroll sideways"
     return seen
 
 
@@ -105,11 +103,13 @@ def state(page):
     )
 
 
-def desktop_resized(page, url):
+def opened_with_a_state(page):
+    """The page at 1280 × 900 with 445 analysed, a note chosen and the focus in Val.; answers
+    what the user sees of that state."""
     if page.chromium:
         emulate_desktop(page.driver)
     screen(page, 1280, 900)
-    page.open(url)
+    page.open(page.url)
     page.control(1, VAL).click()
     page.keys(Keys.END, Keys.BACKSPACE * 8, "445", Keys.ENTER)
     page.script(
@@ -118,45 +118,48 @@ def desktop_resized(page, url):
         NOTE,
     )
     page.control(1, VAL).click()
-    before = state(page)
+    return state(page)
+
+
+def test_a_desktop_window_narrowed_keeps_the_calculators_state(page):
+    before = opened_with_a_state(page)
     measure(page, "desktop 1280 × 900", MOUSE)
     for width in (900, 600, 480, 360, 320):
         screen(page, width, 900)
         width = page.script("return innerWidth")
-        seen = measure(page, f"desktop narrowed to {width} × 900", MOUSE)
-        check(
-            state(page) == before,
-            f"at {width} px the calculator kept its state " f"({state(page)} against {before})",
-        )
+        measure(page, f"desktop narrowed to {width} × 900", MOUSE)
+        assert state(page) == before, f"at {width} px"
+
+
+def narrow_enough(page):
+    """Skips the test where the browser's window cannot be narrowed to 320 px."""
+    screen(page, 320, 900)
     if page.script("return innerWidth") > 320:
-        print("the narrow layout is not reached in a window this browser cannot narrow")
-        return
-    check(seen["layouts"] == ["narrow"], "at 320 px the calculator has its narrow layout")
+        pytest.skip(f"{page.engine}'s window is never narrower than its toolbar")
+
+
+def test_the_layout_switches_both_ways_with_the_state_and_the_about_box_kept(page):
+    before = opened_with_a_state(page)
+    narrow_enough(page)
+    assert measure(page, "desktop narrowed to 320 × 900", MOUSE)["layouts"] == ["narrow"]
     screen(page, 1280, 900)
     seen = measure(page, "widened again to 1280 × 900", MOUSE)
-    check(
-        seen["layouts"] == ["desktop"] and state(page) == before,
-        f"widened again, the desktop layout with the same state ({state(page)} against "
-        f"{before})",
-    )
+    assert seen["layouts"] == ["desktop"] and state(page) == before
 
     page.press("F1")
     screen(page, 360, 900)
     seen = measure(page, "the About box at 360 × 900", MOUSE)
-    check(
-        page.dialogs() == ["Vardolin", "About Vardolin"] and seen["layouts"] == ["narrow"] * 2,
-        f"the About box stays open, and both windows change layout ({seen['layouts']})",
-    )
-    check(
-        page.script("return document.activeElement.closest('.overlay') !== null"),
-        "the focus stays in the About box",
-    )
+    assert page.dialogs() == ["Vardolin", "About Vardolin"] and seen["layouts"] == ["narrow"] * 2
+    assert page.script("return document.activeElement.closest('.overlay') !== null")
     page.press("Escape")
-    check(state(page) == before, f"closed, the focus is back in Val. ({state(page)})")
-    screen(page, 1280, 900)
+    assert state(page) == before, "closed, the focus is back in Val."
 
-    # The window menu open across the change, both ways: its item keeps the focus, and Enter
-    # chooses it.
+
+def test_the_window_menu_stays_open_on_its_item_across_the_switch(page):
+    """Both ways: its item keeps the focus, and Enter chooses it."""
+    opened_with_a_state(page)
+    narrow_enough(page)
+    screen(page, 1280, 900)
     page.press("Shift+Tab")
     page.press("Shift+Tab")
     for width in (360, 1280):
@@ -164,25 +167,19 @@ def desktop_resized(page, url):
         page.keys(Keys.ARROW_DOWN)
         screen(page, width, 900)
         focused = page.script("return document.activeElement.textContent")
-        check(
-            page.menu_items() and focused == "About Vardolin...",
-            f"at {width} px the menu stays open on its item ({focused!r})",
-        )
+        assert page.menu_items() and focused == "About Vardolin...", f"at {width} px"
         page.press("Enter")
-        check(
-            page.dialogs() == ["Vardolin", "About Vardolin"],
-            f"at {width} px Enter chooses the item ({page.dialogs()})",
-        )
+        assert page.dialogs() == ["Vardolin", "About Vardolin"], f"at {width} px"
         page.press("Escape")
 
 
-def widest_values(page, url):
+def test_the_widest_values_fit_their_boxes(page):
     """The widest values the program writes fit their boxes whole on the desktop layout, with
     their text no smaller than the least."""
     if page.chromium:
         emulate_desktop(page.driver)
     screen(page, 1280, 900)
-    page.open(url)
+    page.open(page.url)
     for typed in ("-1234567", "0.000123456"):
         page.control(1, VAL).click()
         page.keys(Keys.END, Keys.BACKSPACE * 12, typed, Keys.ENTER)
@@ -194,15 +191,15 @@ def widest_values(page, url):
             f"RESULT {typed} typed: "
             + ", ".join(f"{v} {w}/{c} px at {f:.1f} px" for v, w, c, f in boxes)
         )
-        check(
-            all(w <= c + 1 and f >= MOUSE["text"] - 0.05 for _, w, c, f in boxes),
-            f"after {typed}, every value fits its box at 12 px or more",
-        )
+        assert all(
+            w <= c + 1 and f >= MOUSE["text"] - 0.05 for _, w, c, f in boxes
+        ), f"after {typed}, every value fits its box at 12 px or more"
 
 
-def phone_turned(page, url):
+def test_a_phone_turned_keeps_the_calculators_state(page):
+    needs_chromium(page, "emulate a phone")
     screen(page, 390, 844, 3, touch=True)
-    page.open(url)
+    page.open(page.url)
     page.control(1, VAL).click()
     page.keys(Keys.END, Keys.BACKSPACE * 8, "445", Keys.ENTER)
     before = state(page)
@@ -214,58 +211,35 @@ def phone_turned(page, url):
     ):
         screen(page, width, height, 3, touch=True)
         measure(page, f"phone {case}", FINGER, 3)
-        check(state(page) == before, f"{case}, the calculator kept its state ({state(page)})")
+        assert state(page) == before, f"{case}, the calculator kept its state ({state(page)})"
 
 
-def phones_in_landscape(page, url):
+def test_phones_opened_in_landscape(page):
+    needs_chromium(page, "emulate a phone")
     for width, height in ((844, 390), (667, 375), (932, 430), (568, 320)):
         screen(page, width, height, 3, touch=True)
-        page.open(url)
+        page.open(page.url)
         measure(page, f"phone opened in landscape {width} × {height}", FINGER, 3)
 
 
-def zoomed(page, url):
+@pytest.mark.parametrize("when", ("before loading", "after loading"))
+def test_zoom_keeps_targets_and_text(page, when):
     """Browser zoom on a 1280 × 800 window: the page sees the window's size divided by the zoom,
     at as many device pixels to the CSS pixel."""
-    for when in ("before loading", "after loading"):
-        if page.chromium:
-            emulate_desktop(page.driver)
-        screen(page, 1280, 800)
-        if when == "after loading":
-            page.open(url)
-        device_text = 0
-        for zoom in (1, 2, 3, 4):
-            screen(page, 1280 // zoom, 800 // zoom, zoom)
-            if when == "before loading":
-                page.open(url)
-            seen = measure(page, f"zoom {zoom * 100} % set {when}", MOUSE, zoom)
-            check(
-                seen["text"] * zoom >= device_text - 0.05,
-                f"zoom {zoom * 100} % {when}: the text does not shrink in device pixels",
-            )
-            device_text = seen["text"] * zoom
-
-
-def run(page, server):
-    url = url_of(server)
-    widest_values(page, url)
-    desktop_resized(page, url)
+    if page.engine == "webkit":
+        pytest.skip("WebKit's driver sets no zoom")
     if page.chromium:
-        phone_turned(page, url)
-        phones_in_landscape(page, url)
-    else:
-        print("phones and touch are emulated in Chromium alone")
-    if page.chromium or page.engine == "firefox":
-        zoomed(page, url)
-
-
-def main():
-    run_in_browser(
-        sys.argv[1],
-        run,
-        "the page follows resizes, rotations and zoom, with "
-        "targets and text at their least sizes",
-    )
-
-
-main()
+        emulate_desktop(page.driver)
+    screen(page, 1280, 800)
+    if when == "after loading":
+        page.open(page.url)
+    device_text = 0
+    for zoom in (1, 2, 3, 4):
+        screen(page, 1280 // zoom, 800 // zoom, zoom)
+        if when == "before loading":
+            page.open(page.url)
+        seen = measure(page, f"zoom {zoom * 100} % set {when}", MOUSE, zoom)
+        assert (
+            seen["text"] * zoom >= device_text - 0.05
+        ), f"zoom {zoom * 100} % {when}: the text does not shrink in device pixels"
+        device_text = seen["text"] * zoom

@@ -2,18 +2,14 @@
 """Updates reach returning users: the page is loaded from a copy of the built folder, one file
 of the copy changes and the build's last step (cmake/PageCache.cmake) writes the worker again,
 the version staying the same; after at most two reloads the browser shows the changed page, and
-then shows it offline too.
+then shows it offline too."""
 
-Usage: update_test.py PAGE_FOLDER"""
 import os
 import shutil
 import subprocess
-import sys
-import tempfile
 
-from local_browser import url_of
-from page import CENT, check, run_in_browser
-from selenium.common.exceptions import TimeoutException
+from local_browser import serve, url_of
+from page import CENT
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -50,54 +46,39 @@ def controlled(page):
     )
 
 
-def run(page, folder, server):
+def test_a_rebuilt_page_reaches_a_returning_user_online_and_offline(page, request, tmp_path):
+    folder = tmp_path / "page"
+    shutil.copytree(request.config.getoption("page"), folder)
+    server = serve(folder)
     page.open(url_of(server))
     controlled(page)
     before = cache_name(folder)
-    check(page.script(ENDED) == "The calculator has ended.", "the first visit shows the page")
+    assert page.script(ENDED) == "The calculator has ended.", "the first visit shows the page"
 
     rebuild(folder)
     after = cache_name(folder)
-    check(after != before, f"a changed file names a new cache ({before} → {after})")
+    assert after != before, f"a changed file names a new cache ({before} → {after})"
     # The next visit finds the new worker, which installs and takes over while the old page
     # shows; the visit after it shows the new page.
     page.driver.refresh()
     page.wait_for("ready")
-    try:
-        WebDriverWait(page.driver, 10).until(
-            lambda d: d.execute_async_script("caches.keys().then(arguments[arguments.length - 1])")
-            == [after]
-        )
-    except TimeoutException:
-        check(False, "the next visit installs the new worker, which keeps only the new cache")
+    # The next visit installs the new worker, which keeps only the new cache.
+    WebDriverWait(page.driver, 10).until(
+        lambda d: d.execute_async_script("caches.keys().then(arguments[arguments.length - 1])")
+        == [after]
+    )
     page.driver.refresh()
     page.wait_for("ready")
-    check(
-        page.script(ENDED) == "The calculator has ended (rebuilt).",
-        "the visit after the next shows the changed page, and the old cache is gone",
-    )
+    assert (
+        page.script(ENDED) == "The calculator has ended (rebuilt)."
+    ), "the visit after the next shows the changed page, and the old cache is gone"
 
     server.shutdown()
     server.server_close()
     page.driver.refresh()
     page.wait_for("ready")
     page.keys(Keys.TAB, Keys.TAB, "445", Keys.ENTER)
-    check(
+    assert (
         page.script(ENDED) == "The calculator has ended (rebuilt)."
-        and page.value(CENT) == "19.5622",
-        "offline the changed page opens and calculates",
-    )
-
-
-def main():
-    with tempfile.TemporaryDirectory() as work:
-        folder = os.path.join(work, "page")
-        shutil.copytree(sys.argv[1], folder)
-        run_in_browser(
-            folder,
-            lambda page, server: run(page, folder, server),
-            "a rebuilt page of the same version reaches a returning user, online " "and offline",
-        )
-
-
-main()
+        and page.value(CENT) == "19.5622"
+    ), "offline the changed page opens and calculates"
