@@ -71,12 +71,7 @@ drawn_box() {
 }
 
 # The scenario's primitives on GNOME.
-scenario_key() {
-    case "$1" in
-        Enter) remote key Return ;;
-        *) remote key "$1" ;;
-    esac
-}
+scenario_key() { remote key "$1"; }
 scenario_type() { remote type "$1"; }
 scenario_menu_about() {
     opens_menu remote key Shift+F10

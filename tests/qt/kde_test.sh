@@ -28,12 +28,7 @@ wait_for 10 compositor_ready || { echo "FAIL: KWin did not start"; sed -n '1,20p
 keys() { "$fake_input" key "$@" || fail "KWin took no keys: $*"; }
 
 # The scenario's primitives on KDE.
-scenario_key() {
-    case "$1" in
-        Enter) keys Return ;;
-        *) keys "$1" ;;
-    esac
-}
+scenario_key() { keys "$1"; }
 scenario_type() { "$fake_input" type "$1" || fail "KWin took no text"; }
 scenario_menu_about() {
     opens_menu keys Shift+F10
