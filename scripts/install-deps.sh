@@ -21,12 +21,13 @@ testing=("${run[@]}" libgtest-dev libgmock-dev libbenchmark-dev googletest pytho
 # A virtual X display with a window manager, and the tools that drive and photograph it.
 display=(xvfb xauth xdotool xclip x11-utils imagemagick openbox)
 # The unit tests, and the end-to-end ones: the screen-reader bus, three headless Wayland
-# compositors (sway, GNOME's mutter, KDE's KWin) and what drives and photographs them (mutter
-# through D-Bus and PipeWire, KWin through its fake-input protocol), the desktop's platform
-# theme, GNOME's settings and the portal that serves them, a German locale.
+# compositors (sway, GNOME's mutter, KDE's KWin) and what drives and photographs them (sway and
+# KWin through key tools of the tests' own, built from the protocols' descriptions, mutter
+# through D-Bus and PipeWire), the desktop's platform theme, GNOME's settings and the portal
+# that serves them, a German locale.
 unit=("${testing[@]}" "${display[@]}" locales at-spi2-core python3-pyatspi dbus
-      sway wtype grim wl-clipboard qt6-wayland qt6ct
-      kwin-wayland plasma-wayland-protocols libwayland-bin
+      sway grim wl-clipboard qt6-wayland qt6ct
+      kwin-wayland plasma-wayland-protocols libwayland-bin libxkbcommon-dev
       mutter pipewire wireplumber python3-gi gir1.2-glib-2.0 gstreamer1.0-tools
       libglib2.0-bin dconf-service gsettings-desktop-schemas xdg-desktop-portal
       xdg-desktop-portal-gnome

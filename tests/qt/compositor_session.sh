@@ -22,6 +22,8 @@ fi
 source "$here/../../scripts/lib/ends_within.sh"
 # shellcheck source=../support/user_scenario.sh
 source "$here/../support/user_scenario.sh"
+# shellcheck source=wayland_menus.sh
+source "$here/wayland_menus.sh"
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -60,19 +62,6 @@ fail() {
 compositor_ready() { test -S "$runtime/$WAYLAND_DISPLAY"; }
 
 ask() { /usr/bin/python3 "$here/atspi_windows.py" "$(basename "$program")" "$@" 2>/dev/null; }
-
-# The menus the compositor has placed for the program so far, as its Wayland log shows.
-menus_placed() { grep -c 'xdg_popup@[0-9]*\.configure(' "$runtime/wayland.log" || true; }
-more_menus_placed_than() { [ "$(menus_placed)" -gt "$1" ]; }
-
-# Runs the command that opens a menu (a key on the program's window) and waits until the
-# compositor has placed the menu.
-opens_menu() {
-    local before
-    before=$(menus_placed)
-    "$@"
-    wait_for 10 more_menus_placed_than "$before" || fail "'$*' opened no menu"
-}
 
 # The buttons of the program's own title bar in the window TITLE, as "Close Minimize ".
 title_bar_buttons() { ask buttons "$1" | grep -o 'Minimize\|Maximize\|Close' | tr '\n' ' '; }

@@ -1,25 +1,28 @@
 #!/usr/bin/env bash
 # Drives the real program on a real Wayland compositor (sway, headless) as a person would: its
 # app id is the desktop entry's; the user scenario (tests/support/user_scenario.txt) runs with
-# wtype's keys, reading the boxes through the clipboard; the keys reach the About box and the
+# keys from a virtual keyboard of the test's own (sway_keyboard), reading the boxes through the
+# clipboard; the keys reach the About box and the
 # notice while the compositor gives the keyboard to the calculator; and Escape, Alt+F4 and the
 # window menu's Close end the program with status 0, many times over, with a session bus and
 # without one.
 # Takes a picture at the output scale given.
 # sway refuses to run as root: as root, the compositor and the program run as nobody, with a
 # runtime folder of their own.
-# Usage: wayland_test.sh path/to/vardolin [SCALE [picture.png]]
+# Usage: wayland_test.sh path/to/vardolin path/to/sway_keyboard [SCALE [picture.png]]
 set -euo pipefail
 program=$(realpath "$1")
-scale=${2:-1}
-picture=${3:-}
+keyboard_tool=$(realpath "$2")
+scale=${3:-1}
+picture=${4:-}
 entry="$(cd "$(dirname "$0")/../.." && pwd)/app/org.vardolin.Vardolin.desktop"
 endings=${VARDOLIN_WAYLAND_ENDINGS:-6}
 
 source "$(dirname "$0")/../../scripts/lib/ends_within.sh"
 source "$(dirname "$0")/../support/user_scenario.sh"
+source "$(dirname "$0")/wayland_menus.sh"
 
-for tool in sway swaymsg wtype wl-paste grim dbus-run-session; do
+for tool in sway swaymsg wl-paste grim dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -30,9 +33,10 @@ if [ "$(id -u)" -eq 0 ]; then
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 chmod 700 "$runtime"
-# The program is copied to where the unprivileged user can read it.
+# The program and the keyboard are copied to where the unprivileged user can read them.
 install -m 755 "$program" "$runtime/vardolin"
-[ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$runtime/vardolin"
+install -m 755 "$keyboard_tool" "$runtime/sway_keyboard"
+[ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$runtime/vardolin" "$runtime/sway_keyboard"
 cat >"$runtime/config" <<EOF
 output HEADLESS-1 resolution 1280x960 scale $scale
 EOF
@@ -49,6 +53,7 @@ session() {
     sway -c "$runtime/config" >"$runtime/sway.log" 2>&1 &
 compositor=$!
 cleanup() {
+    [ -z "${KEYBOARD_PID:-}" ] || kill "$KEYBOARD_PID" 2>/dev/null || true
     kill "$compositor" 2>/dev/null || true
     wait "$compositor" 2>/dev/null || true
     rm -rf "$runtime"
@@ -77,41 +82,45 @@ def walk(node):
 walk(json.load(sys.stdin))'
 }
 
-# Presses keys. Each wtype is a new virtual keyboard, whose keymap the program must have before
-# the first key comes, or it loses that key: wtype waits a moment first (-s). The headless seat
-# has no keyboard but wtype's, and a menu closes when the seat's keyboard goes: a menu is opened
-# and used within one call, after a pause for it to open.
-keys() {
-    session wtype -s 250 -d 20 "$@"
+# One virtual keyboard for the whole test, whose keymap the program gets as its window opens.
+coproc KEYBOARD { session "$runtime/sway_keyboard" 2>"$runtime/keyboard.log"; }
+read -r -t 10 reply <&"${KEYBOARD[0]}" || reply="no answer"
+[ "$reply" = ok ] || { echo "FAIL: no virtual keyboard: $reply"; cat "$runtime/keyboard.log"; exit 1; }
+
+# Sends a command to the keyboard ("key KEY..." or "type TEXT") and waits until the compositor
+# has handled it.
+keyboard() {
+    echo "$*" >&"${KEYBOARD[1]}"
+    local answer
+    read -r -t 10 answer <&"${KEYBOARD[0]}" || answer="no answer"
+    [ "$answer" = ok ] || fail "keyboard '$*': $answer"
 }
+keys() { keyboard key "$@"; }
 
 start() {
-    if [ "${1:-}" = bus ]; then
-        session dbus-run-session -- "$runtime/vardolin" >>"$runtime/program.log" 2>&1 &
-    else
-        session "$runtime/vardolin" >>"$runtime/program.log" 2>&1 &
-    fi
+    local bus=()
+    [ "${1:-}" = bus ] && bus=(dbus-run-session --)
+    # With its Wayland requests and events in wayland.log.
+    session "${bus[@]}" env WAYLAND_DEBUG=1 "$runtime/vardolin" >>"$runtime/program.log" \
+        2>"$runtime/wayland.log" &
     pid=$!
     wait_for 10 scenario_is_active Vardolin || fail "no calculator window"
 }
 
 # The scenario's primitives on Wayland.
-scenario_key() {
-    case "$1" in
-        Enter) keys -k Return ;;
-        Shift+Tab) keys -M shift -k Tab -m shift ;;
-        *) keys -k "$1" ;;
-    esac
-}
-scenario_type() { keys "$1"; }
+scenario_key() { keys "$1"; }
+scenario_type() { keyboard type "$1"; }
 scenario_active_title() { windows | awk -F'|' '$3 == "True" { print $2 }'; }
 scenario_window_count() { windows | awk -F'|' -v title="$1" '$2 == title' | wc -l; }
 scenario_focused_text() {
-    keys -M ctrl -k a -m ctrl -M ctrl -k c -m ctrl
+    keys Ctrl+a Ctrl+c
     session wl-paste -n
 }
 scenario_notice_open() { [ "$(scenario_window_count Vardolin)" -eq 2 ]; }
-scenario_menu_about() { keys -M shift -k F10 -m shift -s 400 -k Up -k Return; }
+scenario_menu_about() {
+    opens_menu keys Shift+F10
+    keys Up Return
+}
 scenario_picture() {
     [ -n "$picture" ] || return 0
     # The calculator's window with its frame and title bar.
@@ -143,26 +152,26 @@ no_box_open() {
 start
 for box in "About box" notice; do
     if [ "$box" = notice ]; then
-        keys -k Tab -k Tab
-        keys x
-        keys -k Return
+        keys Tab Tab
+        keyboard type x
+        keys Return
         wait_for 10 scenario_notice_open || fail "no notice"
         closing_key=Return
     else
-        keys -k F1
+        keys F1
         wait_for 10 scenario_is_active "About Vardolin" || fail "F1 opened no About box"
         closing_key=Escape
     fi
     session swaymsg '[title="^Vardolin$"] focus' >/dev/null
     wait_for 10 scenario_is_active Vardolin || fail "the calculator did not take the keyboard"
-    keys -k "$closing_key"
+    keys "$closing_key"
     if wait_for 10 no_box_open; then
         echo "with the keyboard on the calculator, $closing_key closed the $box"
     else
         fail "with the keyboard on the calculator, $closing_key did not reach the $box"
     fi
 done
-keys -k Escape
+keys Escape
 ended "the boxes with the keyboard on the calculator"
 
 # Every way to close the window ends the program, every time, with a session bus and without.
@@ -171,9 +180,12 @@ for bus in none bus; do
         for _ in $(seq "$endings"); do
             start "$bus"
             case "$way" in
-                Escape) keys -k Escape ;;
-                Alt+F4) keys -M alt -k F4 -m alt ;;
-                Close) keys -M shift -k F10 -m shift -s 400 -k Down -k Down -k Return ;;
+                Escape) keys Escape ;;
+                Alt+F4) keys Alt+F4 ;;
+                Close)
+                    opens_menu keys Shift+F10
+                    keys Down Down Return
+                    ;;
             esac
             ended "$way with session bus: $bus"
         done
