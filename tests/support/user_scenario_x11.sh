@@ -9,7 +9,7 @@ scenario_key() {
         *) xdotool key "$1" ;;
     esac
 }
-scenario_type() { xdotool type --delay 40 "$1"; }
+scenario_type() { xdotool type --delay 0 "$1"; }
 # The title of the window that the window manager holds active.
 x_active_title() { xdotool getactivewindow getwindowname 2>/dev/null; }
 scenario_active_title() { x_active_title; }
