@@ -32,18 +32,13 @@ mutter --headless --wayland --no-x11 --virtual-monitor 1280x800 \
 started+=($!)
 wait_for 10 compositor_ready || { echo "FAIL: mutter did not start"; exit 1; }
 
-coproc REMOTE { /usr/bin/python3 "$here/gnome_remote.py" 2>"$runtime/remote.log"; }
-started+=("$REMOTE_PID")
-read -r -t 30 reply <&"${REMOTE[0]}" || reply="no answer"
-[ "$reply" = ok ] || { echo "FAIL: no remote-desktop session: $reply"; cat "$runtime/remote.log"; exit 1; }
-
-# Sends a command to the remote-desktop session and waits for it to be done.
-remote() {
-    echo "$*" >&"${REMOTE[1]}"
-    local answer
-    read -r -t 30 answer <&"${REMOTE[0]}" || answer="no answer"
-    [ "$answer" = ok ] || fail "remote-desktop '$*': $answer"
-}
+# shellcheck source=command_tool.sh
+source "$here/command_tool.sh"
+coproc TOOL { /usr/bin/python3 "$here/gnome_remote.py" 2>"$runtime/remote.log"; }
+started+=("$TOOL_PID")
+tool_reply || { echo "FAIL: no remote-desktop session: $tool_answer"; cat "$runtime/remote.log"; exit 1; }
+# A command to the remote-desktop session.
+remote() { tool "$@"; }
 
 # The program's windows on the monitor: the box around what has the window face (the light
 # palette's, or FACE), as WIDTHxHEIGHT+LEFT+TOP.

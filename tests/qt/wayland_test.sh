@@ -21,6 +21,7 @@ endings=${VARDOLIN_WAYLAND_ENDINGS:-6}
 source "$(dirname "$0")/../../scripts/lib/ends_within.sh"
 source "$(dirname "$0")/../support/user_scenario.sh"
 source "$(dirname "$0")/wayland_menus.sh"
+source "$(dirname "$0")/command_tool.sh"
 
 for tool in sway swaymsg wl-paste grim dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -53,7 +54,7 @@ session() {
     sway -c "$runtime/config" >"$runtime/sway.log" 2>&1 &
 compositor=$!
 cleanup() {
-    [ -z "${KEYBOARD_PID:-}" ] || kill "$KEYBOARD_PID" 2>/dev/null || true
+    [ -z "${TOOL_PID:-}" ] || kill "$TOOL_PID" 2>/dev/null || true
     kill "$compositor" 2>/dev/null || true
     wait "$compositor" 2>/dev/null || true
     rm -rf "$runtime"
@@ -82,20 +83,11 @@ def walk(node):
 walk(json.load(sys.stdin))'
 }
 
-# One virtual keyboard for the whole test, whose keymap the program gets as its window opens.
-coproc KEYBOARD { session "$runtime/sway_keyboard" 2>"$runtime/keyboard.log"; }
-read -r -t 10 reply <&"${KEYBOARD[0]}" || reply="no answer"
-[ "$reply" = ok ] || { echo "FAIL: no virtual keyboard: $reply"; cat "$runtime/keyboard.log"; exit 1; }
-
-# Sends a command to the keyboard ("key KEY..." or "type TEXT") and waits until the compositor
-# has handled it.
-keyboard() {
-    echo "$*" >&"${KEYBOARD[1]}"
-    local answer
-    read -r -t 10 answer <&"${KEYBOARD[0]}" || answer="no answer"
-    [ "$answer" = ok ] || fail "keyboard '$*': $answer"
-}
-keys() { keyboard key "$@"; }
+# One virtual keyboard for the whole test, whose keymap the program gets as its window opens; a
+# command ("key KEY..." or "type TEXT") is done once the compositor has handled it.
+coproc TOOL { session "$runtime/sway_keyboard" 2>"$runtime/keyboard.log"; }
+tool_reply || { echo "FAIL: no virtual keyboard: $tool_answer"; cat "$runtime/keyboard.log"; exit 1; }
+keys() { tool key "$@"; }
 
 start() {
     local bus=()
@@ -109,7 +101,7 @@ start() {
 
 # The scenario's primitives on Wayland.
 scenario_key() { keys "$1"; }
-scenario_type() { keyboard type "$1"; }
+scenario_type() { tool type "$1"; }
 scenario_active_title() { windows | awk -F'|' '$3 == "True" { print $2 }'; }
 scenario_window_count() { windows | awk -F'|' -v title="$1" '$2 == title' | wc -l; }
 scenario_focused_text() {
@@ -153,7 +145,7 @@ start
 for box in "About box" notice; do
     if [ "$box" = notice ]; then
         keys Tab Tab
-        keyboard type x
+        tool type x
         keys Return
         wait_for 10 scenario_notice_open || fail "no notice"
         closing_key=Return
