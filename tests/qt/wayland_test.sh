@@ -2,10 +2,9 @@
 # Drives the real program on a real Wayland compositor (sway, headless) as a person would: its
 # app id is the desktop entry's; the user scenario (tests/support/user_scenario.txt) runs with
 # keys from a virtual keyboard of the test's own (sway_keyboard), reading the boxes through the
-# clipboard; the keys reach the About box and the
-# notice while the compositor gives the keyboard to the calculator; and Escape, Alt+F4 and the
-# window menu's Close end the program with status 0, many times over, with a session bus and
-# without one.
+# clipboard; the keys reach the About box and the notice while the compositor gives the keyboard
+# to the calculator; and Escape, Alt+F4 and the window menu's Close end the program with status
+# 0, many times over, with a session bus and without one.
 # Takes a picture at the output scale given.
 # sway refuses to run as root: as root, the compositor and the program run as nobody, with a
 # runtime folder of their own.
