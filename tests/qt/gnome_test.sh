@@ -94,13 +94,16 @@ calculator=$(drawn_box) || fail "the calculator was not drawn"
 # The About box opens over the calculator wherever the calculator is: dragged by its title bar
 # to the middle of the screen, and to the bottom right corner. The box lies within the
 # calculator's height and is centred on it, unless the screen's edge stops it.
+# The window's face begins a pixel inside its edge.
+read -r _ bar_y <<<"$(ask place Vardolin Close)"
 for to in 640,400 1100,570; do
     IFS='x+' read -r width height left top <<<"$calculator"
-    # A drag: the pointer on the title bar (once the program has seen it come), the press and
-    # the program's request to move the window, then the way.
+    # A drag: the pointer on the title bar, a third across at the height of its buttons (once the
+    # program has seen it come), the press and the program's request to move the window, then
+    # the way.
     pointed=$(grep -c 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$runtime/wayland.log" || true)
     moves=$(grep -c 'xdg_toplevel@[0-9]*\.move(' "$runtime/wayland.log" || true)
-    remote move $((left + width / 3)) $((top + 12))
+    remote move $((left + width / 3)) $((top - 1 + bar_y))
     pointer_came() {
         [ "$(grep -c 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$runtime/wayland.log")" -gt "$pointed" ]
     }
@@ -236,8 +239,7 @@ gdbus call --session --dest org.freedesktop.portal.Desktop --object-path /org/fr
     fail "no settings portal"
 follows_gnome_settings "the settings portal"
 
-# The title bar's Close ends the program: a click on the button that assistive technology finds,
-# in the window whose face begins a pixel inside its edge.
+# The title bar's Close ends the program: a click on the button that assistive technology finds.
 start
 IFS='x+' read -r width _ left top <<<"$(drawn_box)"
 read -r close_x close_y <<<"$(ask place Vardolin Close)"
