@@ -3,11 +3,8 @@ engine): the start and the tab order, the end of the program and its new start, 
 the About box over the calculator, Back from another page of the site, and the page opened again
 offline from its service worker. (The user scenario runs in user_scenario_test.py.)"""
 
-import tempfile
-
-from conftest import needs_chromium
-from local_browser import browser, serve, url_of
-from page import CALC_FREQ, CENT, IDOK, REF, TAB_ORDER, TONE, VAL, Page
+from conftest import needs_chromium, page_in_new_browser
+from page import CALC_FREQ, CENT, IDOK, REF, TAB_ORDER, TONE, VAL
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -109,18 +106,14 @@ def test_back_from_another_page_shows_the_values_or_a_fresh_calculator(page):
 def test_offline_from_the_service_worker_it_still_calculates(page, request):
     """In a browser and on a server of their own, the server stopped once the service worker
     controls the page."""
-    server = serve(request.config.getoption("page"))
-    with tempfile.TemporaryDirectory() as profile, browser(
-        page.engine, profile, 1024, 768
-    ) as driver:
-        offline = Page(driver, page.engine)
-        offline.open(url_of(server))
-        WebDriverWait(driver, 10).until(
+    with page_in_new_browser(request.config.getoption("page"), page.engine) as offline:
+        offline.open(offline.url)
+        WebDriverWait(offline.driver, 10).until(
             lambda d: d.execute_script("return navigator.serviceWorker.controller !== null")
         )
-        server.shutdown()
-        server.server_close()
-        driver.refresh()
+        offline.server.shutdown()
+        offline.server.server_close()
+        offline.driver.refresh()
         offline.wait_for("ready")
         offline.keys(Keys.TAB, Keys.TAB, "445", Keys.ENTER)
         assert offline.value(CENT) == "19.5622"

@@ -6,6 +6,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
 
 from calculator import TAB_ORDER  # noqa: E402
+from local_browser import url_of
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -38,11 +39,14 @@ KEYS = {
 
 
 class Page:
-    """The page in `driver`'s browser, of the engine named ("chromium", "firefox" or "webkit")."""
+    """The page in `driver`'s browser, of the engine named ("chromium", "firefox" or "webkit"),
+    as `server` serves it at `url`."""
 
-    def __init__(self, driver, engine):
+    def __init__(self, driver, engine, server):
         self.driver = driver
         self.engine = engine
+        self.server = server
+        self.url = url_of(server)
 
     @property
     def chromium(self):
