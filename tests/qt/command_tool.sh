@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # Sourced by the tests that drive a compositor through a helper process of their own
-# (gnome_remote.py, sway_keyboard), started by the sourcing script as the coprocess TOOL: the
+# (gnome_remote.py, wayland_keys), started by the sourcing script as the coprocess TOOL: the
 # helper says "ok" once it is ready, takes a command a line, and answers "ok" once the command
 # is done, or "error: ...".
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the real program on KDE's compositor, KWin (virtual output, native Wayland), with keys
-# through KWin's fake-input protocol (kwin_fake_input) and the windows read through AT-SPI:
+# through KWin's fake-input protocol (wayland_keys) and the windows read through AT-SPI:
 # - the user scenario (tests/support/user_scenario.txt);
 # - KWin draws the title bars, so the program draws none of its own;
 # - Alt+F4 and the window menu's Close end the program with status 0.
@@ -8,10 +8,10 @@
 # the binary carries none and runs. The copy keeps the name, by which KWin's own Qt platform
 # plugin recognises it. KWin offers fake input only to programs it knows from their desktop
 # entries; the test's own session turns that check off.
-# Usage: kde_test.sh path/to/vardolin path/to/kwin_fake_input
+# Usage: kde_test.sh path/to/vardolin path/to/wayland_keys
 set -euo pipefail
 program=$(realpath "$1")
-fake_input=$(realpath "$2")
+key_tool=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 
 tools=(kwin_wayland)
@@ -25,11 +25,16 @@ KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$runtime/bin/kwin_wayland" --virtual --widt
 started+=($!)
 wait_for 10 compositor_ready || { echo "FAIL: KWin did not start"; sed -n '1,20p' "$runtime/kwin.log"; exit 1; }
 
-keys() { "$fake_input" key "$@" || fail "KWin took no keys: $*"; }
+# shellcheck source=command_tool.sh
+source "$here/command_tool.sh"
+coproc TOOL { "$key_tool" 2>"$runtime/keys.log"; }
+started+=("$TOOL_PID")
+tool_reply || { echo "FAIL: KWin offers no fake input: $tool_answer"; cat "$runtime/keys.log"; exit 1; }
+keys() { tool key "$@"; }
 
 # The scenario's primitives on KDE.
 scenario_key() { keys "$1"; }
-scenario_type() { "$fake_input" type "$1" || fail "KWin took no text"; }
+scenario_type() { tool type "$1"; }
 scenario_menu_about() {
     opens_menu keys Shift+F10
     keys Up Return

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Drives the real program on a real Wayland compositor (sway, headless) as a person would: its
 # app id is the desktop entry's; the user scenario (tests/support/user_scenario.txt) runs with
-# keys from a virtual keyboard of the test's own (sway_keyboard), reading the boxes through the
+# keys from a virtual keyboard of the test's own (wayland_keys), reading the boxes through the
 # clipboard; the keys reach the About box and the notice while the compositor gives the keyboard
 # to the calculator; and Escape, Alt+F4 and the window menu's Close end the program with status
 # 0, many times over, with a session bus and without one.
 # Takes a picture at the output scale given.
 # sway refuses to run as root: as root, the compositor and the program run as nobody, with a
 # runtime folder of their own.
-# Usage: wayland_test.sh path/to/vardolin path/to/sway_keyboard [SCALE [picture.png]]
+# Usage: wayland_test.sh path/to/vardolin path/to/wayland_keys [SCALE [picture.png]]
 set -euo pipefail
 program=$(realpath "$1")
 keyboard_tool=$(realpath "$2")
@@ -35,8 +35,8 @@ fi
 chmod 700 "$runtime"
 # The program and the keyboard are copied to where the unprivileged user can read them.
 install -m 755 "$program" "$runtime/vardolin"
-install -m 755 "$keyboard_tool" "$runtime/sway_keyboard"
-[ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$runtime/vardolin" "$runtime/sway_keyboard"
+install -m 755 "$keyboard_tool" "$runtime/wayland_keys"
+[ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$runtime/vardolin" "$runtime/wayland_keys"
 cat >"$runtime/config" <<EOF
 output HEADLESS-1 resolution 1280x960 scale $scale
 EOF
@@ -84,7 +84,7 @@ walk(json.load(sys.stdin))'
 
 # One virtual keyboard for the whole test, whose keymap the program gets as its window opens; a
 # command ("key KEY..." or "type TEXT") is done once the compositor has handled it.
-coproc TOOL { session "$runtime/sway_keyboard" 2>"$runtime/keyboard.log"; }
+coproc TOOL { session "$runtime/wayland_keys" 2>"$runtime/keyboard.log"; }
 tool_reply || { echo "FAIL: no virtual keyboard: $tool_answer"; cat "$runtime/keyboard.log"; exit 1; }
 keys() { tool key "$@"; }
 
