@@ -135,7 +135,7 @@ done
 # still takes its keys.
 IFS='x+' read -r width _ left top <<<"$calculator"
 title_x=$((left + width / 3))
-title_y=$((top + 12))
+title_y=$((top - 1 + bar_y))
 # Every key that closes a box reaches it from there, the compositor's close request (Alt+F4)
 # included, and the calculator stays.
 for closing in "About box:Escape" "About box:Alt+F4" "About box:KP_Enter" notice:Return \
