@@ -79,11 +79,13 @@ function leastFont(box, font) {
 // Sizes a window through its font size, never below what its targets and text need: the
 // desktop layout at the desktop's size, smaller only to fit the page while it stays above
 // that; the narrow layout as large as fits the page's width, and its height down to the
-// desktop's size. A window that is still too high scrolls with the page. A second and third
-// step correct for the parts whose size does not follow the font (borders, the title bar's
-// least target size). (The notice wraps its text to fit instead.)
+// desktop's size. A window that is still too high scrolls with the page. Up to two more steps
+// correct for the parts whose size does not follow the font (borders, the title bar's least
+// target size); the steps end as soon as the size no longer changes, since each change costs
+// the browser a new layout. A new window begins at the desktop's size, where most end. (The
+// notice wraps its text to fit instead.)
 export function fitBox(box) {
-  setFont(box, parseFloat(getComputedStyle(box).fontSize));
+  setFont(box, box.style.fontSize ? parseFloat(getComputedStyle(box).fontSize) : DESKTOP_FONT);
   for (let step = 0; step < 3; step++) {
     const font = parseFloat(getComputedStyle(box).fontSize);
     const byWidth = roomWidth() * font / box.offsetWidth;
@@ -91,6 +93,8 @@ export function fitBox(box) {
     const wanted = box.classList.contains('narrow')
       ? Math.min(byWidth, Math.max(byHeight, DESKTOP_FONT))
       : Math.min(DESKTOP_FONT, byWidth, byHeight);
-    setFont(box, Math.max(leastFont(box, font), wanted));
+    const fitted = Math.max(leastFont(box, font), wanted);
+    if (Math.abs(fitted - font) < 0.01) return;
+    setFont(box, fitted);
   }
 }
