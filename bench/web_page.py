@@ -33,7 +33,7 @@ FLOOR_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "minimal
 # The page's own link flags (framework/web/CMakeLists.txt), but for the calculator's list of
 # what Asyncify leaves alone, which the floor has no need of.
 FLOOR_FLAGS = [
-    "-Os",
+    "-Oz",
     "--bind",
     "-sASYNCIFY=1",
     "-sASYNCIFY_STACK_SIZE=32768",
