@@ -39,6 +39,9 @@ FLOOR_FLAGS = [
     "-sASYNCIFY_STACK_SIZE=32768",
     "-sALLOW_MEMORY_GROWTH=1",
     "-sENVIRONMENT=web",
+    "-sMALLOC=emmalloc",
+    "-sDYNAMIC_EXECUTION=0",
+    "-sTEXTDECODER=2",
 ]
 WASM_FETCHES = (
     "return performance.getEntriesByType('resource')"
