@@ -22,8 +22,8 @@ fi
 source "$here/../../scripts/lib/ends_within.sh"
 # shellcheck source=../support/user_scenario.sh
 source "$here/../support/user_scenario.sh"
-# shellcheck source=wayland_menus.sh
-source "$here/wayland_menus.sh"
+# shellcheck source=wayland_log.sh
+source "$here/wayland_log.sh"
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"

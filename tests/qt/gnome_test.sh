@@ -101,16 +101,9 @@ for to in 640,400 1100,570; do
     # A drag: the pointer on the title bar, a third across at the height of its buttons (once the
     # program has seen it come), the press and the program's request to move the window, then
     # the way.
-    pointed=$(grep -c 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$runtime/wayland.log" || true)
-    moves=$(grep -c 'xdg_toplevel@[0-9]*\.move(' "$runtime/wayland.log" || true)
-    remote move $((left + width / 3)) $((top - 1 + bar_y))
-    pointer_came() {
-        [ "$(grep -c 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "$runtime/wayland.log")" -gt "$pointed" ]
-    }
-    wait_for 10 pointer_came || fail "the pointer did not come to the calculator"
-    remote press
-    moving() { [ "$(grep -c 'xdg_toplevel@[0-9]*\.move(' "$runtime/wayland.log")" -gt "$moves" ]; }
-    wait_for 10 moving || fail "a press on the title bar did not start a move"
+    logs_after 'wl_pointer@[0-9]*\.\(enter\|motion\)(' "brought the pointer to no calculator" \
+        remote move $((left + width / 3)) $((top - 1 + bar_y))
+    logs_after 'xdg_toplevel@[0-9]*\.move(' "on the title bar started no move" remote press
     remote release "${to%,*}" "${to#*,}"
     moved() { [ "$(drawn_box)" != "$calculator" ]; }
     wait_for 10 moved || fail "the calculator did not move to $to"

@@ -19,7 +19,7 @@ endings=${VARDOLIN_WAYLAND_ENDINGS:-6}
 
 source "$(dirname "$0")/../../scripts/lib/ends_within.sh"
 source "$(dirname "$0")/../support/user_scenario.sh"
-source "$(dirname "$0")/wayland_menus.sh"
+source "$(dirname "$0")/wayland_log.sh"
 source "$(dirname "$0")/command_tool.sh"
 
 for tool in sway swaymsg wl-paste grim dbus-run-session; do
