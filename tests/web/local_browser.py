@@ -133,16 +133,22 @@ def browser(engine, profile, width, height):
             driver.quit()
 
 
+def emulate_screen(driver, width, height, scale, touch):
+    """Makes the page in Chromium see a screen of `width` × `height` CSS px at `scale` device
+    pixels each, with a mobile viewport and a touch screen or with a mouse."""
+    driver.execute_cdp_cmd(
+        "Emulation.setDeviceMetricsOverride",
+        {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch},
+    )
+    driver.execute_cdp_cmd(
+        "Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5}
+    )
+
+
 def emulate_phone(driver, width, height=844):
     """Makes the page see a phone held upright: `width` × `height` CSS px at three device pixels
     each, a mobile viewport and a touch screen."""
-    driver.execute_cdp_cmd(
-        "Emulation.setDeviceMetricsOverride",
-        {"width": width, "height": height, "deviceScaleFactor": 3, "mobile": True},
-    )
-    driver.execute_cdp_cmd(
-        "Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5}
-    )
+    emulate_screen(driver, width, height, 3, True)
 
 
 def emulate_desktop(driver):

@@ -16,7 +16,7 @@ it)."""
 
 import pytest
 from conftest import needs_chromium
-from local_browser import emulate_desktop
+from local_browser import emulate_desktop, emulate_screen
 from page import CENT, NOTE, TONE, VAL, YAMAHA, page_script
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -54,13 +54,7 @@ def screen(page, width, height, scale=1, touch=False):
     if not page.chromium:
         window(page, width, height)
         return
-    page.driver.execute_cdp_cmd(
-        "Emulation.setDeviceMetricsOverride",
-        {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch},
-    )
-    page.driver.execute_cdp_cmd(
-        "Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5}
-    )
+    emulate_screen(page.driver, width, height, scale, touch)
     # The resize event comes a moment later; then the program rebuilds what changes layout.
     WebDriverWait(page.driver, 10).until(
         lambda d: d.execute_script(
