@@ -6,7 +6,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
 
 from calculator import TAB_ORDER  # noqa: E402
-from local_browser import url_of
+from local_browser import emulate_desktop, url_of
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -53,6 +53,12 @@ class Page:
         """Whether the page is in Chromium, whose DevTools protocol emulates screens and touch
         and types the Menu key; the other engines have none of these."""
         return self.engine == "chromium"
+
+    def show_as_desktop(self):
+        """Ends any screen that Chromium emulates: the page sees the browser's own window (the
+        other engines emulate none)."""
+        if self.chromium:
+            emulate_desktop(self.driver)
 
     def script(self, text, *args):
         return self.driver.execute_script(text, *args)

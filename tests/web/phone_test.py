@@ -11,7 +11,7 @@ import time
 
 import pytest
 from conftest import needs_chromium
-from local_browser import emulate_desktop, emulate_phone
+from local_browser import emulate_phone
 from page import CENT, IDOK, TONE, VAL
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -144,8 +144,7 @@ def test_the_narrow_layout_by_touch(page, pictures, width):
 
 
 def test_the_desktop_layout_stays_at_1280_px(page):
-    if page.chromium:
-        emulate_desktop(page.driver)
+    page.show_as_desktop()
     page.driver.set_window_size(1280, 900)
     page.open(page.url)
     assert not page.script(

@@ -16,7 +16,7 @@ it)."""
 
 import pytest
 from conftest import needs_chromium
-from local_browser import emulate_desktop, emulate_screen
+from local_browser import emulate_screen
 from page import CENT, NOTE, TONE, VAL, YAMAHA, page_script
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -100,8 +100,7 @@ def state(page):
 def opened_with_a_state(page):
     """The page at 1280 × 900 with 445 analysed, a note chosen and the focus in Val.; answers
     what the user sees of that state."""
-    if page.chromium:
-        emulate_desktop(page.driver)
+    page.show_as_desktop()
     screen(page, 1280, 900)
     page.open(page.url)
     page.control(1, VAL).click()
@@ -170,8 +169,7 @@ def test_the_window_menu_stays_open_on_its_item_across_the_switch(page):
 def test_the_widest_values_fit_their_boxes(page):
     """The widest values the program writes fit their boxes whole on the desktop layout, with
     their text no smaller than the least."""
-    if page.chromium:
-        emulate_desktop(page.driver)
+    page.show_as_desktop()
     screen(page, 1280, 900)
     page.open(page.url)
     for typed in ("-1234567", "0.000123456"):
@@ -222,8 +220,7 @@ def test_zoom_keeps_targets_and_text(page, when):
     at as many device pixels to the CSS pixel."""
     if page.engine == "webkit":
         pytest.skip("WebKit's driver sets no zoom")
-    if page.chromium:
-        emulate_desktop(page.driver)
+    page.show_as_desktop()
     screen(page, 1280, 800)
     if when == "after loading":
         page.open(page.url)

@@ -32,8 +32,7 @@ def problems_when_spaced(page):
 
 
 def test_on_a_desktop_no_text_is_cut_or_covered(page):
-    if page.chromium:
-        emulate_desktop(page.driver)
+    page.show_as_desktop()
     page.driver.set_window_size(1280, 900)
     found = {state: problems for state, problems in problems_when_spaced(page) if problems}
     assert not found
