@@ -43,6 +43,8 @@ FLOOR_FLAGS = [
     "-sDYNAMIC_EXECUTION=0",
     "-sTEXTDECODER=2",
 ]
+# And the page's script shortened as its build does (app/CMakeLists.txt).
+FLOOR_SCRIPT_FLAGS = ["--compress", "--mangle", "reserved=[Module]", "--toplevel"]
 WASM_FETCHES = (
     "return performance.getEntriesByType('resource')"
     ".filter((entry) => entry.name.endsWith('.wasm')).length"
@@ -52,17 +54,13 @@ WASM_FETCHES = (
 def build_floor(folder):
     for name in ("index.html", "service-worker.js"):
         shutil.copy(os.path.join(FLOOR_SOURCE, name), folder)
+    script = os.path.join(folder, "minimal_page.js")
+    # Debian's Emscripten and Terser find their Node.js modules there, as the page's build says.
+    node_modules = {**os.environ, "NODE_PATH": "/usr/share/nodejs"}
+    source = os.path.join(FLOOR_SOURCE, "minimal_page.cpp")
+    subprocess.run(["em++", *FLOOR_FLAGS, source, "-o", script], check=True, env=node_modules)
     subprocess.run(
-        [
-            "em++",
-            *FLOOR_FLAGS,
-            os.path.join(FLOOR_SOURCE, "minimal_page.cpp"),
-            "-o",
-            os.path.join(folder, "minimal_page.js"),
-        ],
-        check=True,
-        # Debian's Emscripten finds its Node.js modules there, as the page's build tells it.
-        env={**os.environ, "NODE_PATH": "/usr/share/nodejs"},
+        ["terser", script, *FLOOR_SCRIPT_FLAGS, "--output", script], check=True, env=node_modules
     )
 
 

@@ -34,8 +34,8 @@ unit=("${testing[@]}" "${display[@]}" locales at-spi2-core python3-pyatspi dbus
       gstreamer1.0-pipewire gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 # clang for the fuzzers and the sanitizers' leak checker.
 clang=(clang libclang-rt-dev)
-# The web page: Emscripten builds it (and the suites for the engine).
-page=("${run[@]}" emscripten librsvg2-bin)
+# The web page: Emscripten builds it (and the suites for the engine), Terser shortens its script.
+page=("${run[@]}" emscripten terser librsvg2-bin)
 # The browsers that test the page: Chromium, Firefox (driven by npm's puppeteer-core, on
 # Node.js), and Safari's engine (WebKitGTK) on a virtual display.
 web=("${testing[@]}" "${page[@]}" chromium chromium-driver python3-selenium firefox-esr
