@@ -8,15 +8,15 @@ display):
   registered), the median of seven: at most 300 ms in each engine;
 - the median of the visits after it (a returning visitor; the service worker serves the files):
   at most 150 ms in each engine;
-- both against the floor: a page built here with the same flags and the same kind of service
-  worker, whose program draws one button (bench/minimal_page), visited alternately with the
-  calculator in the same browser; and how often each visit fetched its .wasm;
+- both against the floor: a page built in the web preset's own tree with the same flags
+  (bench/CMakeLists.txt) and the same kind of service worker, whose program draws one button
+  (bench/minimal_page), visited alternately with the calculator in the same browser; and how
+  often each visit fetched its .wasm;
 - timers an idle page starts in 5 s, in Chromium: none.
 
-Usage: web_page.py PAGE_FOLDER [LOADS [ENGINE...]]   (Emscripten's em++ builds the floor)"""
+Usage: web_page.py PAGE_FOLDER [LOADS [ENGINE...]]"""
 import gzip
 import os
-import shutil
 import statistics
 import subprocess
 import sys
@@ -29,48 +29,21 @@ from page import COUNT_TIMERS  # noqa: E402
 from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 FIRST_VISITS = 7
-FLOOR_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "minimal_page")
-# The page's own flags: compiled as the web preset compiles, linked with the link flags of
-# framework/web/CMakeLists.txt, but for the calculator's list of what Asyncify leaves alone, which
-# the floor has no need of.
-FLOOR_COMPILE_FLAGS = ["-O1", "-DNDEBUG", "-std=c++20"]
-FLOOR_FLAGS = [
-    "-Oz",
-    "--bind",
-    "-sASYNCIFY=1",
-    "-sASYNCIFY_STACK_SIZE=32768",
-    "-sALLOW_MEMORY_GROWTH=1",
-    "-sENVIRONMENT=web",
-    "-sMALLOC=emmalloc",
-    "-sDYNAMIC_EXECUTION=0",
-    "-sTEXTDECODER=2",
-    "-sINCOMING_MODULE_JS_API=[]",
-]
-# And the page's script shortened as its build does (app/CMakeLists.txt).
-FLOOR_SCRIPT_FLAGS = ["--compress", "passes=2", "--mangle", "reserved=[Module]", "--toplevel"]
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 WASM_FETCHES = (
     "return performance.getEntriesByType('resource')"
     ".filter((entry) => entry.name.endsWith('.wasm')).length"
 )
 
 
-def build_floor(folder):
-    for name in ("index.html", "service-worker.js"):
-        shutil.copy(os.path.join(FLOOR_SOURCE, name), folder)
-    script = os.path.join(folder, "minimal_page.js")
-    # Debian's Emscripten and Terser find their Node.js modules there, as the page's build says.
-    node_modules = {**os.environ, "NODE_PATH": "/usr/share/nodejs"}
-    source = os.path.join(FLOOR_SOURCE, "minimal_page.cpp")
-    program = os.path.join(folder, "minimal_page.o")
-    for step in (
-        [*FLOOR_COMPILE_FLAGS, "-c", source, "-o", program],
-        [*FLOOR_FLAGS, program, "-o", script],
+def build_floor():
+    """Builds the floor in the web page's own build, with its flags; answers its folder."""
+    for command in (
+        ["cmake", "--preset", "web"],
+        ["cmake", "--build", "--preset", "web", "--target", "minimal_page"],
     ):
-        subprocess.run(["em++", *step], check=True, env=node_modules)
-    os.remove(program)
-    subprocess.run(
-        ["terser", script, *FLOOR_SCRIPT_FLAGS, "--output", script], check=True, env=node_modules
-    )
+        subprocess.run(command, cwd=SOURCE, check=True, stdout=subprocess.DEVNULL)
+    return os.path.join(SOURCE, "build-web-page", "minimal_page")
 
 
 def ready_after_navigation(driver, url):
@@ -142,20 +115,19 @@ def main():
         total += packed
         print(f"{name}: {len(data) / 1024:.1f} KB, {packed / 1024:.1f} KB after gzip")
     print(f"program after gzip: {total / 1024:.1f} KB (target <= 100 KB)")
-    with tempfile.TemporaryDirectory() as floor:
-        build_floor(floor)
-        for engine in engines:
-            times = visits(engine, [folder, floor], loads)
-            first, returning, fetches = times[folder]
-            floor_first, floor_returning, floor_fetches = times[floor]
-            print(
-                f"{engine}: navigation to ready: first visit {first:.0f} ms, median of "
-                f"{FIRST_VISITS} (target <= 300 ms); median of the {loads} visits after it "
-                f"{returning:.0f} ms (target <= 150 ms)\n"
-                f"  against the floor ({floor_first:.0f} / {floor_returning:.0f} ms): first "
-                f"{first / floor_first:.2f}x, returning {returning / floor_returning:.2f}x; "
-                f".wasm fetched up to {fetches} times a visit (the floor {floor_fetches})"
-            )
+    floor = build_floor()
+    for engine in engines:
+        times = visits(engine, [folder, floor], loads)
+        first, returning, fetches = times[folder]
+        floor_first, floor_returning, floor_fetches = times[floor]
+        print(
+            f"{engine}: navigation to ready: first visit {first:.0f} ms, median of "
+            f"{FIRST_VISITS} (target <= 300 ms); median of the {loads} visits after it "
+            f"{returning:.0f} ms (target <= 150 ms)\n"
+            f"  against the floor ({floor_first:.0f} / {floor_returning:.0f} ms): first "
+            f"{first / floor_first:.2f}x, returning {returning / floor_returning:.2f}x; "
+            f".wasm fetched up to {fetches} times a visit (the floor {floor_fetches})"
+        )
     server = serve(folder)
     try:
         print(
