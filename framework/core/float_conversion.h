@@ -1,9 +1,7 @@
 #pragma once
 
-// The conversions under the float text of dialog boxes come from the C++ library where it has
-// them (float_conversion_charconv.cpp) and from the C library in the browser build
-// (float_conversion_c_library.cpp); both define FormatFloatText and this. Both are free of the
-// locale.
+// The exact conversions under the float text of dialog boxes (float_conversion.cpp), which
+// define FormatFloatText and this.
 #include <optional>
 #include <string_view>
 
