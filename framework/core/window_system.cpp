@@ -7,6 +7,12 @@ namespace {
 WindowSystem* currentWindowSystem = nullptr;
 int failuresReported = 0;
 
+// A line on the standard error stream; without printf, whose formatting the browser build
+// would otherwise carry for this alone.
+void WriteErrorLine(const std::string& text) {
+    std::fputs((text + "\n").c_str(), stderr);
+}
+
 }  // namespace
 
 WindowSystem* AfxGetWindowSystem() {
@@ -14,7 +20,7 @@ WindowSystem* AfxGetWindowSystem() {
 }
 
 void WindowSystem::ShowError(const std::string& text) {
-    std::fprintf(stderr, "%s\n", text.c_str());
+    WriteErrorLine(text);
 }
 
 void AfxReportFailure(const std::string& text) {
@@ -22,7 +28,7 @@ void AfxReportFailure(const std::string& text) {
     if (currentWindowSystem != nullptr) {
         currentWindowSystem->ShowError(text);
     } else {
-        std::fprintf(stderr, "%s\n", text.c_str());
+        WriteErrorLine(text);
     }
 }
 
