@@ -2,7 +2,7 @@
 """Size, start-up and idle of the calculator's web page, served from 127.0.0.1, in each of the
 three engines the tests run in (headless Chromium, headless Firefox ESR, WebKitGTK on a virtual
 display):
-- the program (vardolin.wasm and vardolin.js) after gzip: at most 100 KB;
+- the program (vardolin.wasm and vardolin.js) after gzip: at most 60 KB;
 - navigation to the calculator ready for input on a first visit (the browser already running,
   the page served from an origin it has never seen, so that nothing of it is cached or
   registered), the median of seven: at most 300 ms in each engine;
