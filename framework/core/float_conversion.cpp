@@ -2,8 +2,8 @@
 // the one nearest to the exact value, ties to even, which is what printf's "%.6g" and strtof
 // give in the "C" locale. A float's exact value and any number of decimal digits that can
 // change its rounding fit in a few hundred bits, so plain wide-integer arithmetic decides every
-// case; the C library's versions work in long double, which the browser build has to emulate
-// in a fifth of the program.
+// case. (The C library's versions work in long double, which WebAssembly emulates in software:
+// 7 KB of the page after gzip.)
 #include "framework/core/float_conversion.h"
 
 #include <algorithm>
@@ -49,15 +49,12 @@ Division Divide(WideUnsigned numerator, const WideUnsigned& divisor) {
 // the last kept digit when any of them is not zero.
 struct DecimalDigits {
     WideUnsigned digits;
-    int count = 0;      // significant digits kept
-    long exponent = 0;  // of the last kept digit
+    int count = 0;              // significant digits kept
+    std::int64_t exponent = 0;  // of the last kept digit
 };
 
 // Every float and every half-way point between two floats has at most 113 significant digits.
 constexpr int kKeptDigits = 120;
-// Exponents are read up to here; beyond it every number is zero or too large.
-constexpr long kExponentCap = 100'000;
-
 DecimalDigits ReadDigits(std::string_view number) {
     DecimalDigits read;
     bool afterPoint = false;
@@ -85,13 +82,16 @@ DecimalDigits ReadDigits(std::string_view number) {
         ++read.count;
         --read.exponent;
     }
-    long written = 0;
+    // Written exponents are read up to a bound beyond which no text of this length can reach
+    // the float range or leave it.
+    const auto cap = static_cast<std::int64_t>(number.size()) + 100;
+    std::int64_t written = 0;
     bool negative = false;
     for (++i; i < number.size(); ++i) {
         if (number[i] == '-') {
             negative = true;
         } else if (number[i] >= '0' && number[i] <= '9') {
-            written = std::min(written * 10 + (number[i] - '0'), kExponentCap);
+            written = std::min<std::int64_t>(written * 10 + (number[i] - '0'), cap);
         }
     }
     read.exponent += negative ? -written : written;
@@ -130,7 +130,7 @@ std::optional<float> ReadDecimalNumber(std::string_view number) {
     const bool negative = number.front() == '-';
     DecimalDigits read = ReadDigits(number);
     // Numbers from 10^39 on are beyond the largest float; those below 10^-46 round to zero.
-    const long leadingPosition = read.count + read.exponent;
+    const std::int64_t leadingPosition = read.count + read.exponent;
     if (read.count != 0 && leadingPosition > 39) {
         return std::nullopt;
     }
@@ -138,7 +138,8 @@ std::optional<float> ReadDecimalNumber(std::string_view number) {
         return WithSign(negative, 0.0f);
     }
     WideUnsigned divisor(1);
-    (read.exponent >= 0 ? read.digits : divisor).MultiplyByPowerOfTen(std::abs(read.exponent));
+    (read.exponent >= 0 ? read.digits : divisor)
+        .MultiplyByPowerOfTen(static_cast<int>(std::abs(read.exponent)));
     // The value is significand × 2^exponent with a significand of 24 bits where the range allows.
     auto divideAt = [&](int exponent) {
         WideUnsigned numerator = read.digits;

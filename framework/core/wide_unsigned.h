@@ -53,8 +53,6 @@ public:
         return 0;
     }
 
-    bool IsZero() const { return BitLength() == 0; }
-
     // Negative, zero or positive as this is below, equal to or above other.
     int Compare(const WideUnsigned& other) const {
         for (int i = kLimbs - 1; i >= 0; --i) {

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "framework/core/float_text.h"
 
@@ -79,6 +80,16 @@ TEST(FloatText, IgnoresTheLocale) {
     EXPECT_EQ(FormatFloatText(445.123f), "445.123");
     EXPECT_EQ(ParseFloatText("445.123"), 445.123f);
     std::setlocale(LC_ALL, "C");
+}
+
+TEST(FloatText, ReadsLongNumbersWhole) {
+    // Long runs of digits that an exponent brings back into range: the exponent is read as far
+    // as the text needs, not to some fixed bound.
+    const std::string zeros(150'000, '0');
+    EXPECT_EQ(ParseFloatText("1" + zeros + "e-150000"), 1.0f);
+    EXPECT_EQ(ParseFloatText("0." + zeros + "25e150000"), 0.25f);
+    EXPECT_EQ(ParseFloatText("0." + zeros + "1"), 0.0f);
+    EXPECT_FALSE(ParseFloatText("1" + zeros).has_value());
 }
 
 TEST(FloatText, EveryWrittenFloatReadsBack) {
