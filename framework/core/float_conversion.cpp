@@ -22,13 +22,17 @@ constexpr int kSignificandBits = 24;
 constexpr int kLowestExponent = -149;
 constexpr int kHighestExponent = 104;
 
-// A quotient below 2^26, truncated and rounded to the nearest (ties to even).
+// A quotient, truncated and rounded to the nearest (ties to even).
 struct Division {
     std::uint32_t truncated;
     std::uint32_t rounded;
 };
 
-Division Divide(WideUnsigned numerator, const WideUnsigned& divisor) {
+// numerator × 2^binaryScale × 10^decimalScale over divisor, for quotients below 2^26.
+Division ScaledQuotient(WideUnsigned numerator, WideUnsigned divisor, int binaryScale,
+                        int decimalScale) {
+    (binaryScale >= 0 ? numerator : divisor).ShiftLeft(std::abs(binaryScale));
+    (decimalScale >= 0 ? numerator : divisor).MultiplyByPowerOfTen(std::abs(decimalScale));
     std::uint32_t quotient = 0;
     for (int bit = 25; bit >= 0; --bit) {
         WideUnsigned part = divisor;
@@ -55,6 +59,7 @@ struct DecimalDigits {
 
 // Every float and every half-way point between two floats has at most 113 significant digits.
 constexpr int kKeptDigits = 120;
+
 DecimalDigits ReadDigits(std::string_view number) {
     DecimalDigits read;
     bool afterPoint = false;
@@ -142,10 +147,7 @@ std::optional<float> ReadDecimalNumber(std::string_view number) {
         .MultiplyByPowerOfTen(static_cast<int>(std::abs(read.exponent)));
     // The value is significand × 2^exponent with a significand of 24 bits where the range allows.
     auto divideAt = [&](int exponent) {
-        WideUnsigned numerator = read.digits;
-        WideUnsigned scaledDivisor = divisor;
-        (exponent <= 0 ? numerator : scaledDivisor).ShiftLeft(std::abs(exponent));
-        return Divide(numerator, scaledDivisor);
+        return ScaledQuotient(read.digits, divisor, -exponent, 0);
     };
     int exponent =
         std::max(read.digits.BitLength() - divisor.BitLength() - kSignificandBits, kLowestExponent);
@@ -184,12 +186,8 @@ std::string FormatFloatText(float value) {
     const int binaryLeading = binaryExponent + significand.BitLength() - 1;
     int decimalLeading = (binaryLeading * 78913) >> 18;
     auto divideAt = [&](int leading) {
-        WideUnsigned numerator = significand;
-        WideUnsigned divisor(1);
-        (binaryExponent >= 0 ? numerator : divisor).ShiftLeft(std::abs(binaryExponent));
-        const int scale = leading - (kShownDigits - 1);
-        (scale >= 0 ? divisor : numerator).MultiplyByPowerOfTen(std::abs(scale));
-        return Divide(numerator, divisor);
+        return ScaledQuotient(significand, WideUnsigned(1), binaryExponent,
+                              kShownDigits - 1 - leading);
     };
     Division digits = divideAt(decimalLeading);
     if (digits.truncated >= kShownLimit) {
