@@ -176,7 +176,7 @@ void WebDialogWindow::SetItemText(int id, const std::string& text) {
     if (IsOfClass(id, ControlClass::Edit)) {
         element->set("value", text);
         element->call<void>("setSelectionRange", 0, 0);
-        web_page::Script().call<void>("fitText", *element);
+        web_page::Script().call<void>("textChanged", *element);
     } else if (!IsOfClass(id, ControlClass::ComboBox)) {
         element->set("textContent", text);
     }

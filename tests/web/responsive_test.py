@@ -166,26 +166,31 @@ def test_the_window_menu_stays_open_on_its_item_across_the_switch(page):
         page.press("Escape")
 
 
+def assert_every_value_fits(page, case):
+    boxes = page.script(
+        "return [...document.querySelectorAll('.client > .edit')].map(e => [e.value,"
+        " e.scrollWidth, e.clientWidth, parseFloat(getComputedStyle(e).fontSize)])"
+    )
+    print(f"RESULT {case}: " + ", ".join(f"{v} {w}/{c} px at {f:.1f} px" for v, w, c, f in boxes))
+    assert all(
+        w <= c + 1 and f >= MOUSE["text"] - 0.05 for _, w, c, f in boxes
+    ), f"{case}: every value fits its box at 12 px or more"
+
+
 def test_the_widest_values_fit_their_boxes(page):
     """The widest values the program writes fit their boxes whole on the desktop layout, with
-    their text no smaller than the least."""
+    their text no smaller than the least, also when the window is rebuilt with them."""
     page.show_as_desktop()
     screen(page, 1280, 900)
     page.open(page.url)
     for typed in ("-1234567", "0.000123456"):
         page.control(1, VAL).click()
         page.keys(Keys.END, Keys.BACKSPACE * 12, typed, Keys.ENTER)
-        boxes = page.script(
-            "return [...document.querySelectorAll('.client > .edit')].map(e => [e.value,"
-            " e.scrollWidth, e.clientWidth, parseFloat(getComputedStyle(e).fontSize)])"
-        )
-        print(
-            f"RESULT {typed} typed: "
-            + ", ".join(f"{v} {w}/{c} px at {f:.1f} px" for v, w, c, f in boxes)
-        )
-        assert all(
-            w <= c + 1 and f >= MOUSE["text"] - 0.05 for _, w, c, f in boxes
-        ), f"after {typed}, every value fits its box at 12 px or more"
+        assert_every_value_fits(page, f"{typed} typed")
+    screen(page, 320, 900)
+    if page.script("return innerWidth") <= 320:
+        screen(page, 1280, 900)
+        assert_every_value_fits(page, "0.000123456 through the narrow layout and back")
 
 
 def test_a_phone_turned_keeps_the_calculators_state(page):

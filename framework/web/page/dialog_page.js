@@ -2,7 +2,7 @@
 // boxes over them modal, keeps the keyboard with the innermost one wherever the focus is, and
 // turns the browser's events into one queue that the program's modal loop waits on. This is
 // what the program calls (Module.vardolin); each piece is a module of its own.
-import { fitText } from './box_text.js';
+import { fitChangedText, textChanged } from './box_text.js';
 import { fitBox, wantsNarrow } from './dialog_units.js';
 import { events } from './event_queue.js';
 import { focusOn } from './focus.js';
@@ -17,9 +17,12 @@ import { windows } from './windows.js';
 Module['vardolin'] = {
   wantsNarrow,
   fit: fitBox,
-  fitText,
+  textChanged,
   take: (id) => events.take(id),
-  nextEvent: () => events.next(),
+  nextEvent() {
+    fitChangedText();
+    return events.next();
+  },
   idle: () => events.idle(),
 
   onClick(element, id, type, controlId) {
@@ -45,6 +48,7 @@ Module['vardolin'] = {
   keepFocus: (root, control) => windows.keepFocus(root, control),
 
   ready() {
+    fitChangedText();
     if (window.vardolinReadyAt === undefined) {
       window.vardolinReadyAt = performance.now();
       document.body.dataset.state = 'ready';
