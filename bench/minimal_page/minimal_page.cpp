@@ -12,4 +12,5 @@ int main() {
     document["body"].call<void>("appendChild", button);
     button.call<void>("focus");
     val::global("window").set("vardolinReadyAt", val::global("performance").call<val>("now"));
+    document["body"]["dataset"].set("state", std::string("ready"));
 }
