@@ -34,6 +34,8 @@ WASM_FETCHES = (
     "return performance.getEntriesByType('resource')"
     ".filter((entry) => entry.name.endsWith('.wasm')).length"
 )
+# The page registers its worker once it is ready; a returning visit is one the worker serves.
+SERVED_BY_WORKER = "return navigator.serviceWorker.controller !== null"
 
 
 def build_floor():
@@ -61,10 +63,12 @@ def visits(engine, folders, loads):
     """For each page folder: first visits, each to an origin the browser has never seen (the
     page served on a port of its own), and the returning visits to the last of them, the pages
     taking turns in one browser of the engine. Per page: the medians of the first and the
-    returning visits, and the most .wasm fetches of one visit."""
+    returning visits, the most .wasm fetches of one visit, and how many returning visits its
+    service worker served."""
     servers = {folder: [serve(folder) for _ in range(FIRST_VISITS)] for folder in folders}
     firsts = {folder: [] for folder in folders}
     returning = {folder: [] for folder in folders}
+    served = {folder: 0 for folder in folders}
     try:
         with tempfile.TemporaryDirectory() as profile, browser(
             engine, profile, 1024, 768
@@ -76,10 +80,16 @@ def visits(engine, folders, loads):
                     firsts[folder].append(
                         ready_after_navigation(driver, url_of(servers[folder][visit]))
                     )
+            # A visitor returns after the worker that the first visit registered has taken
+            # over, not while it still fills its cache.
+            for folder in folders:
+                driver.get(url_of(servers[folder][-1]) + "elsewhere.html")
+                WebDriverWait(driver, 10).until(lambda d: d.execute_script(SERVED_BY_WORKER))
             for n in range(loads):
                 for folder in folders:
                     url = f"{url_of(servers[folder][-1])}?load={n}"
                     returning[folder].append(ready_after_navigation(driver, url))
+                    served[folder] += driver.execute_script(SERVED_BY_WORKER)
     finally:
         for server in sum(servers.values(), []):
             server.shutdown()
@@ -89,6 +99,7 @@ def visits(engine, folders, loads):
             statistics.median(time for time, _ in firsts[folder]),
             statistics.median(time for time, _ in returning[folder]),
             max(fetches for _, fetches in firsts[folder] + returning[folder]),
+            served[folder],
         )
         for folder in folders
     }
@@ -118,15 +129,16 @@ def main():
     floor = build_floor()
     for engine in engines:
         times = visits(engine, [folder, floor], loads)
-        first, returning, fetches = times[folder]
-        floor_first, floor_returning, floor_fetches = times[floor]
+        first, returning, fetches, served = times[folder]
+        floor_first, floor_returning, floor_fetches, _ = times[floor]
         print(
             f"{engine}: navigation to ready: first visit {first:.0f} ms, median of "
             f"{FIRST_VISITS} (target <= 300 ms); median of the {loads} visits after it "
             f"{returning:.0f} ms (target <= 150 ms)\n"
             f"  against the floor ({floor_first:.0f} / {floor_returning:.0f} ms): first "
             f"{first / floor_first:.2f}x, returning {returning / floor_returning:.2f}x; "
-            f".wasm fetched up to {fetches} times a visit (the floor {floor_fetches})"
+            f".wasm fetched up to {fetches} times a visit (the floor {floor_fetches}); "
+            f"{served} of the {loads} returning visits served by the service worker"
         )
     server = serve(folder)
     try:
