@@ -80,10 +80,11 @@ def visits(engine, folders, loads):
                     firsts[folder].append(
                         ready_after_navigation(driver, url_of(servers[folder][visit]))
                     )
-            # A visitor returns after the worker that the first visit registered has taken
-            # over, not while it still fills its cache.
+            # A visitor returns once the page's worker has taken over. The page registers it
+            # once it is ready, and the next page may come sooner than that; so each page is
+            # visited once more, and left only when its worker serves it.
             for folder in folders:
-                driver.get(url_of(servers[folder][-1]) + "elsewhere.html")
+                ready_after_navigation(driver, url_of(servers[folder][-1]))
                 WebDriverWait(driver, 10).until(lambda d: d.execute_script(SERVED_BY_WORKER))
             for n in range(loads):
                 for folder in folders:
